@@ -1,0 +1,87 @@
+#include "number_text.h"
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+
+namespace quantivex {
+namespace {
+
+TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
+    EXPECT_EQ(leadingNumber(u"1.e+04"), 10000);
+    EXPECT_EQ(leadingNumber(u"2.20462"), 2.20462);
+    EXPECT_EQ(leadingNumber(u"12abc"), 12);
+    EXPECT_EQ(leadingNumber(u"-2.5e+00"), -2.5);
+    EXPECT_EQ(leadingNumber(u"5.e-04"), 0.0005);
+    EXPECT_EQ(leadingNumber(u"100."), 100);
+    EXPECT_EQ(leadingNumber(u".5"), 0.5);
+    EXPECT_EQ(leadingNumber(u"+7"), 7);
+    EXPECT_EQ(leadingNumber(u"1.2.3"), 1.2);
+}
+
+TEST(LeadingNumber, SkipsBlanksTabsAndLineFeedsAnywhere) {
+    EXPECT_EQ(leadingNumber(u" 1 2\t3\n4"), 1234);
+    EXPECT_EQ(leadingNumber(u"- 5"), -5);
+    EXPECT_EQ(leadingNumber(u"1 e 3"), 1000);
+}
+
+TEST(LeadingNumber, ReadsNoDigitsAsZero) {
+    EXPECT_EQ(leadingNumber(u""), 0);
+    EXPECT_EQ(leadingNumber(u"abc"), 0);
+    EXPECT_EQ(leadingNumber(u"."), 0);
+    EXPECT_EQ(leadingNumber(u"-"), 0);
+    EXPECT_EQ(leadingNumber(u"e5"), 0);
+    EXPECT_EQ(leadingNumber(u"Infinity"), 0);
+}
+
+TEST(LeadingNumber, IgnoresAnExponentWithoutDigits) {
+    EXPECT_EQ(leadingNumber(u"1e"), 1);
+    EXPECT_EQ(leadingNumber(u"1e+"), 1);
+    EXPECT_EQ(leadingNumber(u"3E-x"), 3);
+}
+
+TEST(LeadingNumber, ReportsOverflowAsInfinityAndUnderflowAsZero) {
+    EXPECT_TRUE(std::isinf(leadingNumber(u"1e999")));
+    EXPECT_LT(leadingNumber(u"-1e999"), 0);
+    EXPECT_EQ(leadingNumber(u"1e-999"), 0);
+    EXPECT_EQ(leadingNumber(u"0.000e99999999999999"), 0);
+    std::u16string digits(100000, u'9');
+    EXPECT_TRUE(std::isinf(leadingNumber(digits)));
+}
+
+TEST(StrictNumber, AcceptsOnlyAWholeNumber) {
+    EXPECT_EQ(parseNumberStrict(u"5"), 5);
+    EXPECT_EQ(parseNumberStrict(u" 1.5e3 "), 1500);
+    EXPECT_EQ(parseNumberStrict(u"-0.25"), -0.25);
+    EXPECT_EQ(parseNumberStrict(u"1.e+04"), 10000);
+    EXPECT_EQ(parseNumberStrict(u"0.0"), 0);
+    for (const char16_t* bad : {u"", u" ", u"12abc", u"1e", u"1.2.3", u"abc", u".", u"1 2", u"--1", u"1e5x",
+                                u"\u30FB", u"1e999", u"nan", u"inf"}) {
+        EXPECT_FALSE(parseNumberStrict(bad)) << "accepted a text that is not a number";
+    }
+}
+
+TEST(NumberToText, WritesUpToFifteenSignificantDigits) {
+    EXPECT_EQ(numberToText(2.5), u"2.5");
+    EXPECT_EQ(numberToText(5), u"5");
+    EXPECT_EQ(numberToText(0.0001), u"0.0001");
+    EXPECT_EQ(numberToText(0.00001), u"1E-05");
+    EXPECT_EQ(numberToText(1e15), u"1E+15");
+    EXPECT_EQ(numberToText(999999999999999), u"999999999999999");
+    EXPECT_EQ(numberToText(1.0 / 3), u"0.333333333333333");
+    EXPECT_EQ(numberToText(-1234.5), u"-1234.5");
+    EXPECT_EQ(numberToText(0), u"0");
+    EXPECT_EQ(numberToText(1.5e300), u"1.5E+300");
+    EXPECT_EQ(numberToText(0.1 + 0.2), u"0.3");
+}
+
+TEST(NumberToText, ReadsBackWithinFifteenDigits) {
+    for (double v : {3.14159265358979, 1e-300, 6.02214076e23, 123456.789, -0.000123}) {
+        const double back = leadingNumber(numberToText(v));
+        EXPECT_NEAR(back, v, std::fabs(v) * 1e-14);
+    }
+}
+
+}  // namespace
+}  // namespace quantivex
