@@ -1,0 +1,36 @@
+// Everything outside the window: message boxes, beeps, popup menus, the screen,
+// help, the program's version, focus and ending the program. Message boxes and
+// popup menus are carried out by the front-end after the handler has returned.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "controls.h"
+
+namespace quantivex {
+
+struct Version {
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
+};
+
+// The version of this build, from the CMake project version.
+Version programVersion();
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual void MsgBox(const std::u16string& text, int style, const std::u16string& title) = 0;
+    virtual void Beep() = 0;
+    virtual void PopupMenu(const Menu& menu) = 0;
+    virtual float screenWidth() const = 0;   // twips
+    virtual float screenHeight() const = 0;  // twips
+    virtual void showHelp(const std::u16string& file, int command, int32_t context) = 0;
+    virtual Version version() const { return programVersion(); }
+    virtual void setFocus(const Control& control) = 0;
+    virtual void endProgram() = 0;
+};
+
+}  // namespace quantivex

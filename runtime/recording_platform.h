@@ -1,0 +1,49 @@
+// A headless Platform for tests and replay: it records what the window asked for.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform.h"
+
+namespace quantivex {
+
+struct MessageBoxCall {
+    std::u16string text;
+    std::u16string title;
+    int style = 0;
+};
+
+struct HelpCall {
+    std::u16string file;
+    int command = 0;
+    int32_t context = 0;
+};
+
+class RecordingPlatform : public Platform {
+public:
+    void MsgBox(const std::u16string& text, int style, const std::u16string& title) override {
+        messages.push_back({text, title, style});
+    }
+    void Beep() override { ++beeps; }
+    void PopupMenu(const Menu& menu) override { openPopup = menu.name; }
+    float screenWidth() const override { return screenW; }
+    float screenHeight() const override { return screenH; }
+    void showHelp(const std::u16string& file, int command, int32_t context) override {
+        helpCalls.push_back({file, command, context});
+    }
+    void setFocus(const Control& control) override { focus = control.name; }
+    void endProgram() override { ended = true; }
+
+    float screenW = 28800;
+    float screenH = 16200;
+    std::vector<MessageBoxCall> messages;
+    std::vector<HelpCall> helpCalls;
+    int beeps = 0;
+    std::optional<std::string> openPopup;  // the popup menu the last event opened
+    std::string focus;
+    bool ended = false;
+};
+
+}  // namespace quantivex

@@ -1,0 +1,401 @@
+#include "replay.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <ostream>
+#include <sstream>
+
+#include "events.h"
+#include "form1.h"
+#include "inspector.h"
+#include "number_text.h"
+#include "recording_platform.h"
+#include "utf.h"
+
+namespace quantivex::replay {
+namespace {
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    return s;
+}
+
+// The first word and the rest of the line after one separating blank.
+std::pair<std::string_view, std::string_view> word(std::string_view s) {
+    const std::size_t space = s.find_first_of(" \t");
+    if (space == std::string_view::npos) return {s, {}};
+    return {s.substr(0, space), s.substr(space + 1)};
+}
+
+std::optional<double> number(std::string_view s) { return parseNumberStrict(fromUtf8(trim(s))); }
+
+std::optional<int> integer(std::string_view s) {
+    const auto v = number(s);
+    if (!v || *v != std::floor(*v) || std::fabs(*v) > 1e9) return std::nullopt;
+    return static_cast<int>(*v);
+}
+
+std::optional<unsigned> colourValue(std::string_view s) {
+    s = trim(s);
+    if (s.size() > 2 && (s.substr(0, 2) == "&H" || s.substr(0, 2) == "&h")) {
+        const std::string hex(s.substr(2));
+        if (hex.empty() || hex.size() > 8 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+            return std::nullopt;
+        }
+        return static_cast<unsigned>(std::stoul(hex, nullptr, 16));
+    }
+    const auto v = integer(s);
+    if (!v || *v < 0) return std::nullopt;
+    return static_cast<unsigned>(*v);
+}
+
+std::vector<std::string> splitBars(std::string_view s) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t bar = s.find(" | ", start);
+        parts.emplace_back(trim(s.substr(start, bar - start)));
+        if (bar == std::string_view::npos) break;
+        start = bar + 3;
+    }
+    return parts;
+}
+
+std::string unescapeCr(std::string_view s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\\' && i + 1 < s.size() && s[i + 1] == 'r') {
+            out += '\r';
+            ++i;
+        } else {
+            out += s[i];
+        }
+    }
+    return out;
+}
+
+// The menu that holds an item, found through the handler table's item names.
+std::optional<std::string> menuOfItem(std::string_view item) {
+    static const auto prototype = [] {
+        struct Names {
+            RecordingPlatform platform;
+            Form1 form{platform};
+        };
+        return std::make_unique<Names>();
+    }();
+    const Form1& f = prototype->form;
+    for (const Menu* m : {&f.HLP, &f.MASS, &f.LENG, &f.AREA, &f.VOL, &f.TIM, &f.FORCE, &f.THERM, &f.PRESS}) {
+        for (const MenuItem& i : m->items) {
+            if (i.name == item) return m->name;
+        }
+    }
+    return std::nullopt;
+}
+
+bool isTextBox(std::string_view name) { return name == "Text2" || name == "Text3" || name == "Text4"; }
+
+std::optional<Command> parseExpect(std::string_view rest, std::string& why) {
+    const auto [kind, args] = word(rest);
+    if (kind == "message") {
+        const auto parts = splitBars(args);
+        const auto style = parts.size() == 3 ? integer(parts[2]) : std::nullopt;
+        if (!style) {
+            why = "expect message takes TEXT | TITLE | STYLE";
+            return std::nullopt;
+        }
+        return ExpectMessage{unescapeCr(parts[0]), parts[1], *style};
+    }
+    if (kind == "no" && trim(args) == "message") return ExpectNoMessage{};
+    if (kind == "beeps") {
+        if (const auto n = integer(args)) return ExpectBeeps{*n};
+        why = "expect beeps takes a count";
+        return std::nullopt;
+    }
+    if (kind == "popup") {
+        const std::string menu(trim(args));
+        if (menu == "HLP" || (menuOfItem(menu + "1") && menu != "HLP")) return ExpectPopup{menu};
+        why = "unknown menu " + menu;
+        return std::nullopt;
+    }
+    if (kind == "help") {
+        const auto parts = splitBars(args);
+        const auto command = parts.size() == 3 ? integer(parts[1]) : std::nullopt;
+        const auto context = parts.size() == 3 ? integer(parts[2]) : std::nullopt;
+        if (!command || !context) {
+            why = "expect help takes FILE | COMMAND | CONTEXT";
+            return std::nullopt;
+        }
+        return ExpectHelp{parts[0], *command, *context};
+    }
+    if (kind == "drawn") {
+        std::istringstream in{std::string(args)};
+        std::string x1, y1, x2, y2, c;
+        in >> x1 >> y1 >> x2 >> y2 >> c;
+        const auto a = number(x1), b = number(y1), d = number(x2), e = number(y2);
+        const auto colour = colourValue(c);
+        std::string extra;
+        if (!a || !b || !d || !e || !colour || (in >> extra)) {
+            why = "expect drawn takes X1 Y1 X2 Y2 COLOUR";
+            return std::nullopt;
+        }
+        return ExpectDrawn{static_cast<float>(*a), static_cast<float>(*b), static_cast<float>(*d),
+                           static_cast<float>(*e), *colour};
+    }
+    // NAME = VALUE
+    const std::size_t eq = rest.find('=');
+    if (eq == std::string_view::npos) {
+        why = "expect takes NAME = VALUE";
+        return std::nullopt;
+    }
+    const std::string name(trim(rest.substr(0, eq)));
+    std::string_view value = rest.substr(eq + 1);
+    if (!value.empty() && value.front() == ' ') value.remove_prefix(1);
+    const auto& names = Form1Inspector::names();
+    if (std::find(names.begin(), names.end(), name) == names.end()) {
+        why = "unknown control, property or variable " + name;
+        return std::nullopt;
+    }
+    return ExpectValue{name, std::string(value)};
+}
+
+std::optional<Command> parseLine(std::string_view line, bool loaded, std::string& why) {
+    const auto [head, rest] = word(line);
+    if (head == "screen") {
+        std::istringstream in{std::string(rest)};
+        std::string w, h, extra;
+        in >> w >> h;
+        const auto width = number(w), height = number(h);
+        if (!width || !height || (in >> extra)) {
+            why = "screen takes WIDTH HEIGHT";
+            return std::nullopt;
+        }
+        if (loaded) {
+            why = "screen comes before Form_Load";
+            return std::nullopt;
+        }
+        return Screen{static_cast<float>(*width), static_cast<float>(*height)};
+    }
+    if (head == "type") {
+        const auto [box, text] = word(rest);
+        if (!isTextBox(box)) {
+            why = "type takes Text2, Text3 or Text4";
+            return std::nullopt;
+        }
+        return Type{std::string(box), std::string(text)};
+    }
+    if (head == "choose") {
+        const std::string item(trim(rest));
+        const auto menu = menuOfItem(item);
+        if (!menu || !findEventHandler(item + "_Click")) {
+            why = "unknown menu item " + item;
+            return std::nullopt;
+        }
+        return Choose{item, *menu};
+    }
+    if (head == "dismiss" && trim(rest).empty()) return Dismiss{};
+    if (head == "dump" && trim(rest).empty()) return Dump{};
+    if (head == "expect") return parseExpect(rest, why);
+    const EventHandler* handler = findEventHandler(head);
+    if (handler == nullptr) {
+        why = "unknown handler " + std::string(head);
+        return std::nullopt;
+    }
+    int button = 0;
+    if (handler->takesButton) {
+        const auto b = integer(rest);
+        if (!b || (*b != 1 && *b != 2 && *b != 4)) {
+            why = std::string(head) + " takes a Button: 1, 2 or 4";
+            return std::nullopt;
+        }
+        button = *b;
+    } else if (!trim(rest).empty()) {
+        why = std::string(head) + " takes no argument";
+        return std::nullopt;
+    }
+    return Event{handler->name, button};
+}
+
+class Runner {
+public:
+    Runner(std::string_view name, std::ostream& out) : name_(name), out_(out) {}
+
+    bool run(const Line& line) {
+        line_ = line.number;
+        return std::visit([this](const auto& c) { return step(c); }, line.command);
+    }
+
+private:
+    bool fail(const std::string& expected, const std::string& got) {
+        out_ << name_ << ':' << line_ << ": expected " << expected << ", got " << got << '\n';
+        return false;
+    }
+
+    bool step(const Screen& c) {
+        platform_.screenW = c.width;
+        platform_.screenH = c.height;
+        return true;
+    }
+    bool step(const Event& c) {
+        platform_.openPopup.reset();  // any new event closes an open popup menu
+        findEventHandler(c.handler)->run(form_, static_cast<int16_t>(c.button));
+        return true;
+    }
+    bool step(const Type& c) {
+        platform_.openPopup.reset();
+        TextBox& box = c.box == "Text2" ? form_.Text2 : c.box == "Text3" ? form_.Text3 : form_.Text4;
+        box.setText(fromUtf8(c.text));
+        return true;
+    }
+    bool step(const Choose& c) {
+        if (platform_.openPopup != c.menu) {
+            return fail("popup " + c.menu + " open to choose " + c.item, platform_.openPopup.value_or("no popup"));
+        }
+        const auto visible = Form1Inspector::get(form_, c.item + ".Visible");
+        const auto enabled = Form1Inspector::get(form_, c.item + ".Enabled");
+        const auto menuEnabled = Form1Inspector::get(form_, c.menu + ".Enabled");
+        if (visible->number == 0 || enabled->number == 0 || menuEnabled->number == 0) {
+            return fail(c.item + " visible and enabled", "it is not");
+        }
+        platform_.openPopup.reset();
+        findEventHandler(c.item + "_Click")->run(form_, 0);
+        return true;
+    }
+    bool step(const Dismiss&) {
+        if (!platform_.openPopup) return fail("an open popup menu to dismiss", "none");
+        platform_.openPopup.reset();
+        return true;
+    }
+    bool step(const ExpectValue& c) {
+        const InspectedValue actual = *Form1Inspector::get(form_, c.name);
+        const std::string got = Form1Inspector::toText(actual);
+        const std::string wanted = c.name + " = " + c.expected;
+        switch (actual.kind) {
+            case InspectedValue::Kind::Text:
+                return actual.text == fromUtf8(c.expected) || fail(wanted, got);
+            case InspectedValue::Kind::Boolean:
+                if (c.expected != "True" && c.expected != "False") return fail(wanted + " (True or False)", got);
+                return (actual.number != 0) == (c.expected == "True") || fail(wanted, got);
+            case InspectedValue::Kind::Colour: {
+                const auto v = colourValue(c.expected);
+                return (v && *v == static_cast<unsigned>(actual.number)) || fail(wanted, got);
+            }
+            case InspectedValue::Kind::Geometry: {
+                const auto v = number(c.expected);
+                return (v && std::fabs(*v - actual.number) <= 0.01) || fail(wanted, got);
+            }
+            case InspectedValue::Kind::Number: {
+                const auto v = number(c.expected);
+                return (v && std::fabs(*v - actual.number) <= 1e-9 * std::max(1.0, std::fabs(*v))) ||
+                       fail(wanted, got);
+            }
+        }
+        return true;
+    }
+    bool step(const ExpectMessage& c) {
+        const std::string wanted = "message " + c.text + " | " + c.title + " | " + std::to_string(c.style);
+        if (nextMessage_ >= platform_.messages.size()) return fail(wanted, "no message");
+        const MessageBoxCall& m = platform_.messages[nextMessage_++];
+        const std::string got = toUtf8(m.text) + " | " + toUtf8(m.title) + " | " + std::to_string(m.style);
+        return got == c.text + " | " + c.title + " | " + std::to_string(c.style) || fail(wanted, got);
+    }
+    bool step(const ExpectNoMessage&) {
+        if (nextMessage_ >= platform_.messages.size()) return true;
+        return fail("no message", "message " + toUtf8(platform_.messages[nextMessage_].text));
+    }
+    bool step(const ExpectBeeps& c) {
+        const int beeps = platform_.beeps - beepsSeen_;
+        beepsSeen_ = platform_.beeps;
+        return beeps == c.count || fail("beeps " + std::to_string(c.count), "beeps " + std::to_string(beeps));
+    }
+    bool step(const ExpectPopup& c) {
+        return platform_.openPopup == c.menu || fail("popup " + c.menu, platform_.openPopup.value_or("no popup"));
+    }
+    bool step(const ExpectHelp& c) {
+        const std::string wanted =
+            "help " + c.file + " | " + std::to_string(c.command) + " | " + std::to_string(c.context);
+        if (platform_.helpCalls.empty()) return fail(wanted, "no help request");
+        const HelpCall& h = platform_.helpCalls.back();
+        const std::string got =
+            "help " + toUtf8(h.file) + " | " + std::to_string(h.command) + " | " + std::to_string(h.context);
+        return got == wanted || fail(wanted, got);
+    }
+    bool step(const ExpectDrawn& c) {
+        for (const DrawnLine& l : form_.surface.lines()) {
+            if (std::fabs(l.x1 - c.x1) <= 0.01 && std::fabs(l.y1 - c.y1) <= 0.01 && std::fabs(l.x2 - c.x2) <= 0.01 &&
+                std::fabs(l.y2 - c.y2) <= 0.01 && l.colour == c.colour) {
+                return true;
+            }
+        }
+        std::ostringstream got;
+        for (const DrawnLine& l : form_.surface.lines()) {
+            got << "[" << l.x1 << ' ' << l.y1 << ' ' << l.x2 << ' ' << l.y2 << " &H" << std::hex << std::uppercase
+                << l.colour << std::dec << "] ";
+        }
+        std::ostringstream wanted;
+        wanted << "drawn " << c.x1 << ' ' << c.y1 << ' ' << c.x2 << ' ' << c.y2;
+        return fail(wanted.str(), got.str().empty() ? "nothing drawn" : got.str());
+    }
+    bool step(const Dump&) {
+        for (const std::string& n : Form1Inspector::names()) {
+            out_ << n << " = " << Form1Inspector::toText(*Form1Inspector::get(form_, n)) << '\n';
+        }
+        return true;
+    }
+
+    std::string name_;
+    std::ostream& out_;
+    RecordingPlatform platform_;
+    Form1 form_{platform_};
+    int line_ = 0;
+    std::size_t nextMessage_ = 0;
+    int beepsSeen_ = 0;
+};
+
+}  // namespace
+
+Script parseScript(std::string_view text) {
+    Script script;
+    bool loaded = false;
+    int number = 0;
+    std::size_t pos = 0;
+    while (pos <= text.size()) {
+        const std::size_t nl = text.find('\n', pos);
+        const std::size_t end = nl == std::string_view::npos ? text.size() : nl;
+        std::string_view line = text.substr(pos, end - pos);
+        ++number;
+        pos = end + 1;
+        // Trailing blanks belong to a typed text; only a carriage return is dropped.
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+        if (line.empty() || line.front() == '#') continue;
+        std::string why;
+        const bool isType = line.substr(0, 5) == "type ";
+        auto command = parseLine(isType ? line : trim(line), loaded, why);
+        if (!command) {
+            script.errors.push_back(std::to_string(number) + ": " + why);
+            continue;
+        }
+        if (const auto* e = std::get_if<Event>(&*command); e && e->handler == "Form_Load") loaded = true;
+        script.lines.push_back({number, std::move(*command)});
+    }
+    return script;
+}
+
+Outcome runScript(const Script& script, std::string_view name, std::ostream& out) {
+    if (!script.errors.empty()) {
+        for (const std::string& e : script.errors) out << name << ':' << e << '\n';
+        return Outcome::Unreadable;
+    }
+    Runner runner(name, out);
+    bool passed = true;
+    for (const Line& line : script.lines) passed = runner.run(line) && passed;
+    return passed ? Outcome::Passed : Outcome::Failed;
+}
+
+Outcome runText(std::string_view text, std::string_view name, std::ostream& out) {
+    return runScript(parseScript(text), name, out);
+}
+
+}  // namespace quantivex::replay

@@ -1,0 +1,38 @@
+// Shared by the files that define Form1's members: constants of the window's
+// geometry and the error trap.
+#pragma once
+
+#include "form1.h"
+
+namespace quantivex {
+
+inline constexpr float kStandardWidth = 7170;  // outer width of the window
+inline constexpr float kClientWidth = 7050;
+inline constexpr float kClientHeight = 3675;
+// Borders, title bar and menu bar around the client area.
+inline constexpr float kFrameWidth = kStandardWidth - kClientWidth;
+inline constexpr float kFrameHeight = 690;
+
+inline const std::u16string kMessageTitle = u"メッセージ";
+inline constexpr int kErrorBoxStyle = 62;  // exclamation icon (48) and button code 14
+
+// Runs a handler body; a run-time failure skips the rest of it and shows the
+// error box. Nothing is undone: the state is what the completed steps left.
+template <typename Body>
+void Form1::withErrorTrap(Body&& body) {
+    try {
+        body();
+    } catch (const RuntimeFailure&) {
+        showErrorBox();
+    }
+}
+
+// A double the window may show; anything else is a run-time failure.
+inline double checkedResult(double value) {
+    if (!(value == value) || value > 1.7976931348623157e308 || value < -1.7976931348623157e308) {
+        throw RuntimeFailure("result outside the double range");
+    }
+    return value;
+}
+
+}  // namespace quantivex

@@ -1,0 +1,32 @@
+// The sixteen category buttons: the left row opens a unit menu for left-side
+// entry, the right row also names the category of the coming right-side change.
+#include "catalogue.h"
+#include "form1_impl.h"
+
+namespace quantivex {
+namespace {
+
+void showAllItems(Menu& menu) {
+    for (MenuItem& item : menu.items) item.Visible = true;
+}
+
+}  // namespace
+
+void Form1::LeftCategoryButton_MouseDown(const CategoryControls& row, int16_t button) {
+    if (button != 1) return;
+    showAllItems(*row.menu);
+    platform_.PopupMenu(*row.menu);
+}
+
+void Form1::LeftCategoryButton_MouseUp(const CategoryControls& row, int16_t /*button*/) { showAllItems(*row.menu); }
+
+void Form1::RightCategoryButton_MouseDown(const CategoryControls& row, int16_t button) {
+    // Set for every button and before the menu opens: they hold even when it is dismissed.
+    ActiveTokenList = std::u16string(row.category->tokenList);
+    ActiveCategory = std::u16string(row.category->code);
+    if (button != 1) return;
+    showAllItems(*row.menu);
+    platform_.PopupMenu(*row.menu);
+}
+
+}  // namespace quantivex

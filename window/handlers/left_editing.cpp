@@ -1,0 +1,240 @@
+// Editing the left side in place: a click on a unit label chooses where picked
+// units go (and commits a typed unit expression), a double click opens an edit
+// box, and the timers mirror what is typed into the labels.
+#include "catalogue.h"
+#include "form1_impl.h"
+#include "number_text.h"
+
+namespace quantivex {
+
+// ---- the value ----
+
+void Form1::Label2_DblClick() {
+    withErrorTrap([&] {
+        if (Text3.Visible || Text4.Visible) return;
+        // A unit edit hidden by set units is still open; a value edit now would
+        // leave two edits neither of which could be committed.
+        if (LeftNumeratorEditOpen == 1 || LeftDenominatorEditOpen == 1) return;
+        if (Label2.Caption.empty()) return;
+        const auto value = parseNumberStrict(Label2.Caption);
+        if (!value) throw RuntimeFailure("the value is not a number");
+        LeftValue = *value;
+        Text2.setText(Label2.Caption);
+        LeftValueBeforeEdit = Text2.Text();
+        hideCategoryButtons();
+        Label2.BackColor = kOrange;
+        Label1.BackColor = kYellow;
+        for (Label* l : {&Label3, &Label4, &Label5, &Label6}) l->BackColor = kSilver;
+        EditingLeftValue = 1;
+        Text2.Visible = true;
+        platform_.setFocus(Text2);
+        Timer2.Enabled = true;
+    });
+}
+
+void Form1::Timer2_Timer() {
+    Label2.Caption = Text2.Text();
+    const auto n = static_cast<float>(Label2.Caption.size());
+    Text2.Width = 180 * n + (n <= 1 ? 200.0f : 0.0f);
+}
+
+void Form1::rescaleRightValue() {
+    // The right value follows the left one in proportion; its units stay.
+    if (LeftValue == 0) throw RuntimeFailure("division by zero");
+    const double newLeft = leadingNumber(Label2.Caption);
+    const double oldRight = leadingNumber(Label1.Caption);
+    Label1.Caption = numberToText(checkedResult(newLeft / LeftValue * oldRight));
+}
+
+void Form1::Label2_Click() {
+    Timer2.Enabled = false;
+    RightNumeratorReplaceIndex = 0;
+    RightDenominatorReplaceIndex = 0;
+    if (EditingLeftValue == 0) return;
+    withErrorTrap([&] {
+        const std::u16string& typed = Text2.Text();
+        const std::optional<double> number = typed.empty() ? std::optional<double>(0.0) : parseNumberStrict(typed);
+        if (!number) {
+            // Not a number: keep the box open on what was typed, rescale nothing.
+            platform_.Beep();
+            Text2.Visible = true;
+            platform_.setFocus(Text2);
+            Timer2.Enabled = true;
+            return;
+        }
+        if (*number == 0) {
+            // A zero left value could never be scaled from again: it becomes 1.
+            platform_.Beep();
+            Text2.setText(u"1");
+            Label2.Caption = u"1";
+            if (Text2.Text() != LeftValueBeforeEdit) {
+                ResultRescaled = 1;
+                rescaleRightValue();
+                EditingLeftValue = 0;
+                RedrawDisplay();
+            }
+        }
+        if (LeftNumeratorEditOpen == 1 || LeftDenominatorEditOpen == 1) return;
+        surface.Cls();
+        Text2.Visible = false;
+        if (ResultRescaled != 1 && Text2.Text() != LeftValueBeforeEdit) {
+            rescaleRightValue();
+            EditingLeftValue = 0;
+            RedrawDisplay();
+        }
+        ResultRescaled = 0;
+        Label1.BackColor = kSilver;
+        Label2.BackColor = kSilver;
+        EditingLeftValue = 0;
+        RedrawDisplay();
+    });
+}
+
+// ---- the units ----
+
+void Form1::Label3_DblClick() { openUnitEdit(false); }
+void Form1::Label4_DblClick() { openUnitEdit(true); }
+void Form1::Label3_Click() { selectLeftUnits(false); }
+void Form1::Label4_Click() { selectLeftUnits(true); }
+
+void Form1::openUnitEdit(bool denominator) {
+    withErrorTrap([&] {
+        TextBox& box = denominator ? Text4 : Text3;
+        Label& label = denominator ? Label4 : Label3;
+        if (Text2.Visible || (denominator ? Text3 : Text4).Visible) return;
+        // An edit hidden by set units is still open: never start a second kind.
+        const int16_t otherOpen = denominator ? LeftNumeratorEditOpen : LeftDenominatorEditOpen;
+        if (EditingLeftValue == 1 || otherOpen == 1) return;
+        box.setText(label.Caption);
+        if (label.Caption.empty()) return;  // units are entered through the menus first
+        surface.Cls();
+        (denominator ? LeftDenominatorBeforeEdit : LeftNumeratorBeforeEdit) = box.Text();
+        hideLeftRow();
+        label.BackColor = kOrange;
+        (denominator ? Label6 : Label5).BackColor = kYellow;
+        (denominator ? LeftDenominatorEditOpen : LeftNumeratorEditOpen) = 1;
+        box.Visible = true;
+        platform_.setFocus(box);
+        Timer1.Enabled = true;
+        RedrawDisplay();
+    });
+}
+
+void Form1::Timer1_Timer() {
+    if (LeftNumeratorEditOpen != 0) {
+        Label3.Caption = Text3.Text();
+    } else if (LeftDenominatorEditOpen != 0) {
+        Label4.Caption = Text4.Text();
+    }
+}
+
+void Form1::Text3_Change() {
+    if (!Text3.Text().empty()) return;
+    Label1.Caption.clear();
+    Label2.Caption = u"1";
+}
+
+void Form1::Text4_Change() {
+    if (!Text4.Text().empty()) return;
+    Label1.Caption.clear();
+    Label2.Caption = u"1";
+}
+
+bool Form1::refuseUnknownUnits(const std::u16string& expression, TextBox& box) {
+    for (const std::u16string& token : splitUnits(expression)) {
+        if (!categoryOfSymbol(token).empty()) continue;
+        platform_.MsgBox(u"単位が正しくありません「" + token + u"」", 48, kMessageTitle);
+        // Nothing typed is lost: the box stays open and keeps mirroring.
+        box.Visible = true;
+        platform_.setFocus(box);
+        Timer1.Enabled = true;
+        return true;
+    }
+    return false;
+}
+
+void Form1::selectLeftUnits(bool denominator) {
+    Timer1.Enabled = false;  // whichever unit box is open stops mirroring
+    withErrorTrap([&] {
+        RightNumeratorReplaceIndex = 0;
+        RightDenominatorReplaceIndex = 0;
+        ChangingRightNumerator = 0;
+        ChangingRightDenominator = 0;
+        const int16_t otherOpen = denominator ? LeftNumeratorEditOpen : LeftDenominatorEditOpen;
+        if (otherOpen == 1 || EditingLeftValue == 1) return;
+        TextBox& box = denominator ? Text4 : Text3;
+        Label& label = denominator ? Label4 : Label3;
+        const int16_t& ownOpen = denominator ? LeftDenominatorEditOpen : LeftNumeratorEditOpen;
+        // Checked before any label changes, so a refused commit leaves the equation alone.
+        if (ownOpen == 1 && refuseUnknownUnits(label.Caption, box)) return;
+        std::u16string& before = denominator ? LeftDenominatorBeforeEdit : LeftNumeratorBeforeEdit;
+        if (box.Text() != before) {
+            // Retyped units: the right side starts again as a copy of the left.
+            LeftValue = 1.0;
+            surface.Cls();
+            Label1.Caption = Label2.Caption;
+            Label5.Caption = Label3.Caption;
+            Label6.Caption = Label4.Caption;
+            RedrawDisplay();
+            before = box.Text();
+        }
+        if (Label4.Caption.empty() && Label3.Caption.empty()) {
+            surface.Cls();
+            Label1.Caption = Label2.Caption;
+            RedrawDisplay();
+        }
+        surface.Cls();
+        Label5.BackColor = kSilver;
+        Label6.BackColor = kSilver;
+        hideRightRow();
+        EnteringLeftDenominator = denominator ? 1 : 0;
+        (denominator ? Label3 : Label4).BackColor = kLightCyan;
+        label.BackColor = kSkyBlue;
+        placeLeftRowButtons();
+        for (CommandButton* b :
+             {&Command1, &Command2, &Command3, &Command4, &Command5, &Command6, &Command7, &Command18}) {
+            b->Visible = true;
+        }
+        RedrawDisplay();
+        if (ownOpen == 0) return;  // a selection only
+        commitTypedUnits(denominator);
+    });
+}
+
+void Form1::commitTypedUnits(bool denominator) {
+    Label& label = denominator ? Label4 : Label3;
+    std::u16string& dims = denominator ? LeftDenominatorDims : LeftNumeratorDims;
+    surface.Cls();
+    dims.clear();
+    CurrentToken.clear();
+    int32_t& length = denominator ? LeftDenominatorUnitsLength : LeftNumeratorUnitsLength;
+    length = static_cast<int32_t>(label.Caption.size());
+    if (length != 0) {
+        for (int32_t i = 0; i < length; ++i) {
+            ScanChar = label.Caption.substr(static_cast<std::size_t>(i), 1);
+            if (isUnitSeparator(ScanChar[0])) {
+                IdentifyLeftUnitToken();
+                dims += TokenCategory;
+                ScanChar.clear();
+                CurrentToken.clear();
+            } else {
+                CurrentToken += ScanChar;
+            }
+        }
+        IdentifyLeftUnitToken();
+        dims += TokenCategory;
+        CurrentToken.clear();
+    }
+    (denominator ? LeftDenominatorEditOpen : LeftNumeratorEditOpen) = 0;
+    (denominator ? RightDenominatorDims : RightNumeratorDims) = dims;
+    (denominator ? Label6 : Label5).BackColor = kSilver;
+    (denominator ? Text4 : Text3).Visible = false;
+    RedrawDisplay();
+}
+
+void Form1::IdentifyLeftUnitToken() {
+    const std::u16string_view code = categoryOfSymbol(CurrentToken);
+    if (!code.empty()) TokenCategory = code;
+}
+
+}  // namespace quantivex

@@ -1,0 +1,71 @@
+// A press on a right unit label chooses which part of the right fraction the
+// next picks change, and shows one right-row button per category found there.
+#include "catalogue.h"
+#include "form1_impl.h"
+
+namespace quantivex {
+namespace {
+
+// The order in which a dimension code finds its button: pressure before heat.
+constexpr struct {
+    char16_t code;
+    int flag;
+} kRightRowOrder[] = {{u'M', 1}, {u'L', 2}, {u'S', 3}, {u'B', 4}, {u'T', 5}, {u'F', 6}, {u'P', 7}, {u'J', 8}};
+
+}  // namespace
+
+void Form1::Label5_MouseDown(int16_t /*button*/) { pressRightUnits(false); }
+void Form1::Label6_MouseDown(int16_t /*button*/) { pressRightUnits(true); }
+
+void Form1::pressRightUnits(bool denominator) {
+    withErrorTrap([&] {
+        // The other part's walk starts over; this part's continues.
+        if (denominator) {
+            RightNumeratorReplaceIndex = 0;
+        } else {
+            RightDenominatorReplaceIndex = 0;
+        }
+        if ((denominator ? LeftDenominatorDims : LeftNumeratorDims).empty()) return;
+        if (EditingLeftValue == 1) return;
+        ActiveTokenList.clear();
+        ChangingRightNumerator = denominator ? 0 : 1;
+        ChangingRightDenominator = denominator ? 1 : 0;
+        Text3.Visible = false;  // open flags and Timer1 stay: the edit can still be committed
+        Text4.Visible = false;
+        hideLeftRow();
+        Label3.BackColor = kSilver;
+        Label4.BackColor = kSilver;
+        (denominator ? Label5 : Label6).BackColor = kLightCyan;
+        (denominator ? Label6 : Label5).BackColor = kSkyBlue;
+        hideRightRow();
+        ChangingRightDims = denominator ? RightDenominatorDims : RightNumeratorDims;
+        ShowRightCategoryButtons();
+    });
+}
+
+void Form1::ShowRightCategoryButtons() {
+    for (int i = 1; i <= 8; ++i) RightButtonPlaced[static_cast<std::size_t>(i)] = 0;
+    surface.Cls();
+    RightButtonX = 1350;
+    RightButtonBaseX = static_cast<double>(Width) / 2 - 3000 - static_cast<double>(Label5.Width) / 20;
+    for (char16_t c : ChangingRightDims) {
+        for (const auto& entry : kRightRowOrder) {
+            if (entry.code != c) continue;
+            int16_t& placed = RightButtonPlaced[static_cast<std::size_t>(entry.flag)];
+            if (placed == 1) break;
+            const CategoryControls* row = nullptr;
+            for (const CategoryControls& cc : categoryControls_) {
+                if (cc.category->code[0] == c) row = &cc;
+            }
+            row->menu->Enabled = true;
+            RightButtonX = static_cast<int16_t>(RightButtonX + 570);
+            row->rightButton->Left = static_cast<float>(RightButtonBaseX + RightButtonX);
+            row->rightButton->Visible = true;
+            placed = 1;
+            break;
+        }
+    }
+    RedrawDisplay();
+}
+
+}  // namespace quantivex

@@ -1,0 +1,31 @@
+// Every control property and form variable by name, for the replay tool's
+// expectations and dumps: "Label1.Caption", "Form1.Width", "LeftNumeratorDims",
+// "RightButtonPlaced(1)", "Line1(0).Visible".
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quantivex {
+
+class Form1;
+
+struct InspectedValue {
+    enum class Kind { Number, Geometry, Boolean, Colour, Text };
+    Kind kind = Kind::Number;
+    double number = 0;  // numbers, geometry, booleans (0/1) and colours
+    std::u16string text;
+};
+
+class Form1Inspector {
+public:
+    static std::optional<InspectedValue> get(const Form1& form, std::string_view name);
+    // All names in a stable order: controls in creation order, then variables.
+    static const std::vector<std::string>& names();
+    // The value as the replay tool writes it: True/False, &HBBGGRR, numbers, text.
+    static std::string toText(const InspectedValue& value);
+};
+
+}  // namespace quantivex
