@@ -366,13 +366,14 @@ Script parseScript(std::string_view text) {
         std::string_view line = text.substr(pos, end - pos);
         ++number;
         pos = end + 1;
-        // Trailing blanks belong to a typed text; only a carriage return is dropped.
+        // Trailing blanks belong to a typed text or an expected text; only a
+        // carriage return is dropped from those.
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
         if (line.empty() || line.front() == '#') continue;
         std::string why;
-        const bool isType = line.substr(0, 5) == "type ";
-        auto command = parseLine(isType ? line : trim(line), loaded, why);
+        const bool keepsBlanks = line.substr(0, 5) == "type " || line.substr(0, 7) == "expect ";
+        auto command = parseLine(keepsBlanks ? line : trim(line), loaded, why);
         if (!command) {
             script.errors.push_back(std::to_string(number) + ": " + why);
             continue;
