@@ -19,6 +19,13 @@ namespace quantivex {
 struct Category;
 struct Unit;
 
+inline constexpr float kStandardWidth = 7170;  // outer width of the window, twips
+inline constexpr float kClientWidth = 7050;
+inline constexpr float kClientHeight = 3675;
+// Borders, title bar and menu bar around the client area.
+inline constexpr float kFrameWidth = kStandardWidth - kClientWidth;
+inline constexpr float kFrameHeight = 690;
+
 // A failure where the window cannot go on with a handler: a number that does
 // not convert, a division by zero, a result outside the double range.
 class RuntimeFailure : public std::runtime_error {

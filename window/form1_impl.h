@@ -6,12 +6,6 @@
 
 namespace quantivex {
 
-inline constexpr float kStandardWidth = 7170;  // outer width of the window
-inline constexpr float kClientWidth = 7050;
-inline constexpr float kClientHeight = 3675;
-// Borders, title bar and menu bar around the client area.
-inline constexpr float kFrameWidth = kStandardWidth - kClientWidth;
-inline constexpr float kFrameHeight = 690;
 
 inline const std::u16string kMessageTitle = u"メッセージ";
 inline constexpr int kErrorBoxStyle = 62;  // exclamation icon (48) and button code 14

@@ -1,0 +1,28 @@
+// The program's own help viewer: a non-modal window with the bundled Japanese
+// help document.
+#pragma once
+
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace quantivex {
+
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+
+    // Shows the document that a bare help-file name stands for; the contents
+    // command (3) shows it from the top.
+    void showDocument(const QString& file, int command, int context);
+    QTextBrowser* browser() const { return browser_; }
+
+    // Where the bundled document for a bare help-file name lives.
+    static QString resourceFor(const QString& file);
+
+private:
+    QTextBrowser* browser_;
+};
+
+}  // namespace quantivex

@@ -1,0 +1,65 @@
+// The Qt view of Form1: one widget per control, placed from the model's twips.
+// Every event goes to a Form1 handler; afterwards the queued message boxes,
+// popup menu and focus are carried out and all widgets are synced from the model.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "conversions.h"
+#include "form1.h"
+#include "qt_platform.h"
+
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace quantivex {
+
+class EquationLabel;
+class ClientArea;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Form1& form() { return *form_; }
+    QtPlatform& platform() { return platform_; }
+    const TwipScale& scale() const { return scale_; }
+    QWidget* clientArea() const;
+
+    // Runs one handler of the form, then carries out what it asked for and syncs.
+    void dispatch(const std::function<void()>& handler);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createWidgets();
+    void createMenuBar();
+    void sync();
+    void afterHandler();
+    void showMessage(const PendingMessage& message);
+    void showPopup(const std::string& menuName);
+    QWidget* widgetNamed(const std::string& name) const;
+
+    QtPlatform platform_;
+    std::unique_ptr<Form1> form_;
+    TwipScale scale_;
+    ClientArea* client_ = nullptr;
+    std::vector<std::pair<Label*, EquationLabel*>> labels_;
+    std::vector<std::pair<CommandButton*, QPushButton*>> buttons_;
+    std::vector<std::pair<TextBox*, QLineEdit*>> boxes_;
+    std::array<std::pair<Timer*, QTimer*>, 3> timers_{};
+    float placedLeft_ = 0;
+    float placedTop_ = 0;
+    bool placed_ = false;
+};
+
+}  // namespace quantivex

@@ -1,0 +1,61 @@
+#include "qt_platform.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "conversions.h"
+#include "help_window.h"
+
+namespace quantivex {
+namespace {
+
+QScreen* screenOf(QWidget* window) {
+    if (window != nullptr && window->screen() != nullptr) return window->screen();
+    return QGuiApplication::primaryScreen();
+}
+
+}  // namespace
+
+QtPlatform::~QtPlatform() { delete help_; }
+
+void QtPlatform::MsgBox(const std::u16string& text, int style, const std::u16string& title) {
+    messages_.push_back({text, title, style});
+}
+
+void QtPlatform::Beep() { QApplication::beep(); }
+
+void QtPlatform::PopupMenu(const Menu& menu) { popup_ = menu.name; }
+
+float QtPlatform::screenWidth() const {
+    const QScreen* s = screenOf(window_);
+    if (s == nullptr) return 28800;
+    return static_cast<float>(TwipScale(s->logicalDotsPerInchX()).toTwips(s->geometry().width()));
+}
+
+float QtPlatform::screenHeight() const {
+    const QScreen* s = screenOf(window_);
+    if (s == nullptr) return 16200;
+    return static_cast<float>(TwipScale(s->logicalDotsPerInchY()).toTwips(s->geometry().height()));
+}
+
+void QtPlatform::showHelp(const std::u16string& file, int command, int32_t context) {
+    // The window passes a bare name; the help window finds the bundled document
+    // for it. It is not modal: the calculator stays usable beside it.
+    if (!help_) help_ = new HelpWindow();
+    help_->showDocument(toQString(file), command, context);
+}
+
+void QtPlatform::setFocus(const Control& control) { focus_ = control.name; }
+
+void QtPlatform::endProgram() {
+    ended_ = true;
+    if (help_) help_->close();
+    QApplication::quit();
+}
+
+std::vector<PendingMessage> QtPlatform::takeMessages() { return std::exchange(messages_, {}); }
+std::optional<std::string> QtPlatform::takePopup() { return std::exchange(popup_, std::nullopt); }
+std::optional<std::string> QtPlatform::takeFocus() { return std::exchange(focus_, std::nullopt); }
+
+}  // namespace quantivex

@@ -1,0 +1,45 @@
+#include "widgets.h"
+
+#include <QMouseEvent>
+
+namespace quantivex {
+
+int buttonCode(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton: return 1;
+        case Qt::RightButton: return 2;
+        case Qt::MiddleButton: return 4;
+        default: return 0;
+    }
+}
+
+void EquationLabel::mousePressEvent(QMouseEvent* event) {
+    releaseEndsDoubleClick_ = false;
+    emit pressed(buttonCode(event->button()));
+}
+
+void EquationLabel::mouseReleaseEvent(QMouseEvent* event) {
+    // The release that ends a double click is no click of its own.
+    if (releaseEndsDoubleClick_) {
+        releaseEndsDoubleClick_ = false;
+        return;
+    }
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void EquationLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    releaseEndsDoubleClick_ = true;
+    if (event->button() == Qt::LeftButton) emit doubleClicked();
+}
+
+void CategoryButton::mousePressEvent(QMouseEvent* event) {
+    QPushButton::mousePressEvent(event);
+    emit mouseDown(buttonCode(event->button()));
+}
+
+void CategoryButton::mouseReleaseEvent(QMouseEvent* event) {
+    QPushButton::mouseReleaseEvent(event);
+    emit mouseUp(buttonCode(event->button()));
+}
+
+}  // namespace quantivex
