@@ -6,7 +6,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QUANTIVEX"));
-    QApplication::setDesktopFileName(QStringLiteral("quantivex"));
+    QApplication::setDesktopFileName(QStringLiteral("org.quantivex.Quantivex"));
     quantivex::MainWindow window;
     window.show();
     return QApplication::exec();

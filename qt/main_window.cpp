@@ -15,6 +15,10 @@
 #include "events.h"
 #include "widgets.h"
 
+// The front-end is a static library: its resources (icon, help document) are
+// registered explicitly, outside any namespace as Qt requires.
+static void registerResources() { Q_INIT_RESOURCE(resources); }
+
 namespace quantivex {
 
 // The window's client area: silver, with the separator lines and everything the
@@ -87,6 +91,7 @@ void setBackground(QWidget* widget, uint32_t colour, QPalette::ColorRole role) {
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), platform_(this), form_(std::make_unique<Form1>(platform_)) {
+    registerResources();
     if (const QScreen* s = screen()) scale_ = TwipScale(s->logicalDotsPerInchX());
     setWindowTitle(toQString(form_->Caption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quantivex-32.png")));

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -114,6 +115,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(), QStringLiteral("QUANTIVEX"));
+        QVERIFY(!window.windowIcon().isNull());
         QCOMPARE(window.scale().toPixels(15), 1);
         compareWidgetsWithModel(window);
         QVERIFY(widget<QLabel>(window, "Label8")->isVisible());
@@ -216,6 +218,42 @@ private slots:
         QCOMPARE(window.form().LeftNumeratorDims, u"ML");
         QCOMPARE(widget<QLabel>(window, "Label5")->text(), QStringLiteral("kg･m"));
         QVERIFY(!box->isVisible());
+    }
+
+    void helpOpensBesideTheWindowWithoutBlockingIt() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* usage2 = window.menuBar()->findChild<QAction*>(QStringLiteral("usr2"));
+        QVERIFY(usage2 != nullptr);
+        QCOMPARE(usage2->text(), QStringLiteral("使い方2"));
+        usage2->trigger();
+        HelpWindow* help = window.platform().helpWindow();
+        QVERIFY(help != nullptr);
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->windowModality(), Qt::NonModal);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        const QString text = help->browser()->toPlainText();
+        QVERIFY(text.contains(QStringLiteral("単位の設定")));
+        QVERIFY(text.contains(QStringLiteral("単位が正しくありません")));
+        QVERIFY(text.contains(QStringLiteral("Kg/cm2")));
+        // the calculator still takes clicks while the help is open
+        QTest::mouseClick(widget<QPushButton>(window, "Command8"), Qt::LeftButton);
+        QVERIFY(widget<QLabel>(window, "Label2")->isVisible());
+        QVERIFY(help->isVisible());
+    }
+
+    void versionBoxShowsTheVersion() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        SeenMessage seen;
+        closeNextMessageBox(seen);
+        window.menuBar()->findChild<QAction*>(QStringLiteral("VER"))->trigger();
+        QVERIFY(seen.seen);
+        QVERIFY(seen.text.startsWith(QStringLiteral("Ver101\n")));
+        QCOMPARE(seen.title, QStringLiteral("バージョン"));
+        QCOMPARE(seen.icon, QMessageBox::NoIcon);
     }
 
     void closingTheWindowEndsTheProgram() {
