@@ -57,6 +57,10 @@ private:
         result_.replacedToken = token;
         token = std::u16string(request_.picked);
         result_.ratio = *ratio;
+        // No value shown (it was cleared together with the left side): the units
+        // change, and there is nothing to rescale. Reading it as 0 would show a
+        // conversion of nothing as zero.
+        if (request_.valueText.empty()) return true;
         const double v = leadingNumber(request_.valueText);
         result_.value = request_.side == FractionSide::Numerator ? v * *ratio : v / *ratio;
         if (!std::isfinite(result_.value)) {

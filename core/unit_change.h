@@ -32,7 +32,7 @@ enum class UnitChangeStatus {
 struct UnitChangeResult {
     UnitChangeStatus status = UnitChangeStatus::NoReplacement;
     std::u16string expression;    // rebuilt with "･" only
-    std::u16string valueText;     // the new value as shown (Replaced only)
+    std::u16string valueText;     // the new value as shown (Replaced only; empty when no value was shown)
     int replaceIndex = 0;
     std::u16string lastCategory;
     std::u16string dims;          // the side's dimension string afterwards

@@ -227,6 +227,7 @@ private:
     void hideGuideLabels();
     void changeRightUnit(FractionSide side);
     void rescaleRightValue();
+    void copyLeftToRight();
     void selectLeftUnits(bool denominator);
     void openUnitEdit(bool denominator);
     bool refuseUnknownUnits(const std::u16string& expression, TextBox& box);

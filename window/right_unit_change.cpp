@@ -60,7 +60,7 @@ void Form1::changeRightUnit(FractionSide side) {
         LookupUnitFactor();
         UnitFactorRatio();
         RightValue = r.value;
-        RightValueText = r.valueText;
+        RightValueText = r.valueText;  // empty when there was no value to rescale
         surface.Cls();
         Label1.Caption = RightValueText;
         RedrawDisplay();  // the unit label still shows the old expression here

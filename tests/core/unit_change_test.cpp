@@ -127,6 +127,14 @@ TEST(ChangeUnit, ReadsAValueThatIsNoNumberAsZero) {
     EXPECT_EQ(s.value, u"0.e+00");
 }
 
+TEST(ChangeUnit, ChangesOnlyTheUnitsWhenNoValueIsShown) {
+    Side s{FractionSide::Numerator, u"kg", u"M", u""};
+    const auto r = s.pick(u"M", u"lb");
+    EXPECT_EQ(r.status, UnitChangeStatus::Replaced);
+    EXPECT_EQ(s.expression, u"lb");
+    EXPECT_EQ(s.value, u"");
+}
+
 TEST(ChangeUnit, RefusesAResultBeyondTheDoubleRange) {
     Side s{FractionSide::Numerator, u"t", u"M", u"1.e+300"};
     const auto r = s.pick(u"M", u"pg");

@@ -15,6 +15,16 @@ void Form1::Label2_DblClick() {
         // A unit edit hidden by set units is still open; a value edit now would
         // leave two edits neither of which could be committed.
         if (LeftNumeratorEditOpen == 1 || LeftDenominatorEditOpen == 1) return;
+        if (EditingLeftValue == 1) {
+            // The click before this one refused what was typed and left the edit
+            // open. Starting it afresh would take the uncommitted text shown in
+            // the label as the value before the edit, and the right value would
+            // never follow it: keep the edit as it is.
+            Text2.Visible = true;
+            platform_.setFocus(Text2);
+            Timer2.Enabled = true;
+            return;
+        }
         if (Label2.Caption.empty()) return;
         const auto value = parseNumberStrict(Label2.Caption);
         if (!value) throw RuntimeFailure("the value is not a number");
@@ -38,7 +48,20 @@ void Form1::Timer2_Timer() {
     Text2.Width = 180 * n + (n <= 1 ? 200.0f : 0.0f);
 }
 
+void Form1::copyLeftToRight() {
+    Label1.Caption = Label2.Caption;
+    Label5.Caption = Label3.Caption;
+    Label6.Caption = Label4.Caption;
+}
+
 void Form1::rescaleRightValue() {
+    if (Label1.Caption.empty()) {
+        // The right value was cleared with the left one (an emptied box, or set
+        // units on an empty value): there is nothing to scale, and scaling
+        // nothing would show 0. The right side starts again from the left.
+        copyLeftToRight();
+        return;
+    }
     // The right value follows the left one in proportion; its units stay.
     if (LeftValue == 0) throw RuntimeFailure("division by zero");
     const double newLeft = leadingNumber(Label2.Caption);
@@ -62,12 +85,15 @@ void Form1::Label2_Click() {
             Timer2.Enabled = true;
             return;
         }
+        // A right value cleared with the left one comes back even when the value
+        // typed is the value the edit began with.
+        auto changed = [&] { return Text2.Text() != LeftValueBeforeEdit || Label1.Caption.empty(); };
         if (*number == 0) {
             // A zero left value could never be scaled from again: it becomes 1.
             platform_.Beep();
             Text2.setText(u"1");
             Label2.Caption = u"1";
-            if (Text2.Text() != LeftValueBeforeEdit) {
+            if (changed()) {
                 ResultRescaled = 1;
                 rescaleRightValue();
                 EditingLeftValue = 0;
@@ -77,7 +103,7 @@ void Form1::Label2_Click() {
         if (LeftNumeratorEditOpen == 1 || LeftDenominatorEditOpen == 1) return;
         surface.Cls();
         Text2.Visible = false;
-        if (ResultRescaled != 1 && Text2.Text() != LeftValueBeforeEdit) {
+        if (ResultRescaled != 1 && changed()) {
             rescaleRightValue();
             EditingLeftValue = 0;
             RedrawDisplay();
@@ -161,20 +187,27 @@ void Form1::selectLeftUnits(bool denominator) {
         ChangingRightNumerator = 0;
         ChangingRightDenominator = 0;
         const int16_t otherOpen = denominator ? LeftNumeratorEditOpen : LeftDenominatorEditOpen;
-        if (otherOpen == 1 || EditingLeftValue == 1) return;
+        if (otherOpen == 1) {
+            // The other unit box stays open: keep mirroring it, or what is typed
+            // from now on would never reach its label and be lost at its commit.
+            Timer1.Enabled = true;
+            return;
+        }
+        if (EditingLeftValue == 1) return;
         TextBox& box = denominator ? Text4 : Text3;
         Label& label = denominator ? Label4 : Label3;
         const int16_t& ownOpen = denominator ? LeftDenominatorEditOpen : LeftNumeratorEditOpen;
         // Checked before any label changes, so a refused commit leaves the equation alone.
         if (ownOpen == 1 && refuseUnknownUnits(label.Caption, box)) return;
         std::u16string& before = denominator ? LeftDenominatorBeforeEdit : LeftNumeratorBeforeEdit;
-        if (box.Text() != before) {
+        // An emptied box cleared the right value; retyping the same units must
+        // bring it back as much as retyping other units does.
+        const bool rightValueCleared = ownOpen == 1 && Label1.Caption.empty();
+        if (box.Text() != before || rightValueCleared) {
             // Retyped units: the right side starts again as a copy of the left.
             LeftValue = 1.0;
             surface.Cls();
-            Label1.Caption = Label2.Caption;
-            Label5.Caption = Label3.Caption;
-            Label6.Caption = Label4.Caption;
+            copyLeftToRight();
             RedrawDisplay();
             before = box.Text();
         }

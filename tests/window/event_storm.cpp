@@ -1,0 +1,317 @@
+// A random event storm over Form1: what a user can do (click, double click,
+// press with any button, type, pick from the open menu, let timers tick) in
+// random order, deterministic per seed. After every event it checks that no
+// exception escaped, that at most one row of category buttons shows, that
+// committed left expressions have one dimension code per token, and that the
+// right value is the left value times the unit ratios within display rounding.
+// With --chaos it calls any handler whether reachable or not and checks only
+// that nothing escapes. A failure prints the events that led to it as a
+// replay script.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <exception>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "catalogue.h"
+#include "events.h"
+#include "factors.h"
+#include "form1.h"
+#include "number_text.h"
+#include "recording_platform.h"
+#include "utf.h"
+
+using namespace quantivex;
+
+namespace {
+
+const std::vector<std::u16string>& textPool() {
+    static const std::vector<std::u16string> pool = [] {
+        std::vector<std::u16string> p = {u"", u" ", u"12abc", u"\uFF65", u"\u30FB", u"kg\uFF65m", u"kg\u30FBm",
+                                         u"Kg", u"m\uFF65m\uFF65m", u"0", u"0.0", u"00", u"1e300", u"-5", u"1e-300",
+                                         u"abc", u"kg\uFF65", u"\uFF65kg", u"\u03BCm\uFF65\u212B", u"2.5", u"5",
+                                         u"1.e+04", u"k g", u"sec", u"kg\uFF65\uFF65m", u"1e", u"1.2.3", u"1E+15",
+                                         u"Pa\uFF65kWhr", u"lb\uFF65min", u"\xD800", u"3e-7", u"123456789012"};
+        for (const Category& c : categories()) {
+            for (const Unit& u : c.units) p.emplace_back(u.symbol);
+        }
+        std::u16string longText;
+        for (int i = 0; i < 400; ++i) longText += i == 0 ? u"m" : u"\uFF65m";
+        p.push_back(longText);
+        p.push_back(std::u16string(1000, u'9'));
+        return p;
+    }();
+    return pool;
+}
+
+struct Storm {
+    explicit Storm(unsigned seed, bool chaos) : rng(seed), chaos(chaos) {}
+
+    std::mt19937 rng;
+    bool chaos;
+    std::unique_ptr<RecordingPlatform> platform;
+    std::unique_ptr<Form1> form;
+    std::deque<std::string> log;  // the recent events as replay lines
+    double errorBound = 0;        // relative rounding the right value may carry
+    long events = 0;
+    long checked = 0;
+
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+    int anyButton() {
+        static constexpr int kButtons[] = {1, 1, 1, 1, 2, 4};
+        return kButtons[pick(6)];
+    }
+
+    void record(std::string line) {
+        log.push_back(std::move(line));
+        if (log.size() > 4000) log.pop_front();
+    }
+
+    void fresh() {
+        static constexpr float kScreens[][2] = {{6000, 4000}, {15360, 9600}, {28800, 16200}};
+        const auto& s = kScreens[pick(3)];
+        platform = std::make_unique<RecordingPlatform>();
+        platform->screenW = s[0];
+        platform->screenH = s[1];
+        form = std::make_unique<Form1>(*platform);
+        log.clear();
+        record("screen " + std::to_string(static_cast<int>(s[0])) + " " + std::to_string(static_cast<int>(s[1])));
+        errorBound = 0;
+        run("Form_Load", 0);
+    }
+
+    void run(const std::string& handler, int button) {
+        platform->openPopup.reset();
+        const EventHandler* h = findEventHandler(handler);
+        record(h->takesButton ? handler + " " + std::to_string(button) : handler);
+        h->run(*form, static_cast<int16_t>(button));
+    }
+
+    void type(TextBox& box) {
+        const std::u16string& text = textPool()[static_cast<std::size_t>(pick(static_cast<int>(textPool().size())))];
+        platform->openPopup.reset();
+        record("type " + box.name + " " + toUtf8(text));
+        box.setText(text);
+    }
+
+    // One thing a user can do in the window as it stands.
+    std::string step() {
+        if (platform->openPopup) {
+            const CategoryControls* row = form->categoryOfMenu(*platform->openPopup);
+            if (pick(7) == 0 || row == nullptr) {
+                record("dismiss");
+                platform->openPopup.reset();
+                return "dismiss";
+            }
+            const int i = pick(static_cast<int>(row->menu->items.size()));
+            record("choose " + row->menu->items[static_cast<std::size_t>(i)].name);
+            platform->openPopup.reset();
+            form->UnitItem_Click(*row->category, row->category->units[static_cast<std::size_t>(i)]);
+            return "pick";
+        }
+        std::vector<std::pair<std::string, int>> options;
+        auto add = [&](const std::string& name, int weight = 1) {
+            for (int i = 0; i < weight; ++i) options.emplace_back(name, 0);
+        };
+        add("Command8_Click", 2);
+        add("Command9_Click", 2);
+        add("Command17_Click");
+        add("usr_Click");
+        if (pick(20) == 0) add("usr2_Click");
+        if (pick(20) == 0) add("VER_Click");
+        for (const CategoryControls& c : form->categoryControls()) {
+            if (c.leftButton->Visible) {
+                add(c.leftButton->name + "_MouseDown", 3);
+                add(c.leftButton->name + "_MouseUp");
+            }
+            if (c.rightButton->Visible) add(c.rightButton->name + "_MouseDown", 3);
+        }
+        for (const Label* l : {&form->Label2, &form->Label3, &form->Label4}) {
+            if (!l->Visible) continue;
+            add(l->name + "_Click", 3);
+            add(l->name + "_DblClick", 2);
+        }
+        if (form->Label5.Visible) add("Label5_MouseDown", 3);
+        if (form->Label6.Visible) add("Label6_MouseDown", 3);
+        for (TextBox* t : {&form->Text2, &form->Text3, &form->Text4}) {
+            if (t->Visible) add("type " + t->name, 4);
+        }
+        if (form->Timer1.Enabled) add("Timer1_Timer", 4);
+        if (form->Timer2.Enabled) add("Timer2_Timer", 4);
+        if (form->Timer3.Enabled) add("Timer3_Timer", 2);
+        const std::string choice = options[static_cast<std::size_t>(pick(static_cast<int>(options.size())))].first;
+        if (choice.rfind("type ", 0) == 0) {
+            const std::string box = choice.substr(5);
+            type(box == "Text2" ? form->Text2 : box == "Text3" ? form->Text3 : form->Text4);
+        } else if (choice.size() > 9 && choice.compare(choice.size() - 9, 9, "_DblClick") == 0) {
+            // The platform delivers Click before DblClick.
+            run(choice.substr(0, choice.size() - 9) + "_Click", 0);
+            run(choice, 0);
+        } else {
+            const EventHandler* h = findEventHandler(choice);
+            run(choice, h->takesButton ? anyButton() : 0);
+        }
+        return choice;
+    }
+
+    // Anything at all, reachable or not.
+    void chaosStep() {
+        const auto& handlers = eventHandlers();
+        const int n = pick(static_cast<int>(handlers.size()) + 3);
+        if (n >= static_cast<int>(handlers.size())) {
+            TextBox* boxes[] = {&form->Text2, &form->Text3, &form->Text4};
+            type(*boxes[pick(3)]);
+            return;
+        }
+        const EventHandler& h = handlers[static_cast<std::size_t>(n)];
+        if (h.name == "Form_Unload") return;
+        run(h.name, h.takesButton ? anyButton() : 0);
+    }
+
+    [[noreturn]] void fail(const std::string& why) {
+        std::fprintf(stderr, "event storm: %s after %ld events\nreplay of the last events:\n", why.c_str(), events);
+        for (const std::string& l : log) std::fprintf(stderr, "%s\n", l.c_str());
+        std::exit(1);
+    }
+
+    // ---- invariants ----
+
+    void checkRows() {
+        bool left = false;
+        bool right = false;
+        for (const CategoryControls& c : form->categoryControls()) {
+            left = left || c.leftButton->Visible;
+            right = right || c.rightButton->Visible;
+        }
+        if (left && right) fail("both rows of category buttons are visible");
+    }
+
+    void checkDims(const Label& label, const std::u16string& dims, int16_t editOpen, const char* side) {
+        if (editOpen != 0) return;
+        const std::size_t tokens = splitUnits(label.Caption).size();
+        if (dims.size() != tokens) {
+            fail(std::string("the left ") + side + " has " + std::to_string(tokens) + " tokens but dimension string " +
+                 toUtf8(dims));
+        }
+    }
+
+    // Product of the ratios from the left units to the right units, one token
+    // pair at a time; false when the two expressions do not pair up.
+    static bool ratioProduct(const std::u16string& left, const std::u16string& right, double& product) {
+        const auto l = splitUnits(left);
+        const auto r = splitUnits(right);
+        if (l.size() != r.size()) return false;
+        for (std::size_t i = 0; i < l.size(); ++i) {
+            const std::u16string_view code = categoryOfSymbol(l[i]);
+            if (code.empty() || categoryOfSymbol(r[i]) != code) return false;
+            product *= *unitRatio(code, l[i], r[i]);
+        }
+        return true;
+    }
+
+    // Relative rounding of a value as shown.
+    static double shownRounding(const std::u16string& text, double value) {
+        if (value == 0) return 0;
+        if (text.find(u'e') != std::u16string::npos) return 5e-7;
+        const std::size_t point = text.find(u'.');
+        if (point == std::u16string::npos) return 1e-14;  // 15-digit plain text
+        const auto decimals = static_cast<int>(text.size() - point - 1);
+        const double lastPlace = decimals >= 5 || text.find(u'E') != std::u16string::npos ? 1e-14 : 0.0;
+        return std::max(lastPlace, 0.5 * std::pow(10.0, -std::max(decimals, 4)) / std::fabs(value));
+    }
+
+    void checkValue(const std::string& action, const std::u16string& rightBefore) {
+        Form1& f = *form;
+        const bool mirrored = f.Label1.Caption == f.Label2.Caption && f.Label5.Caption == f.Label3.Caption &&
+                              f.Label6.Caption == f.Label4.Caption;
+        if (mirrored) {
+            errorBound = 0;
+        } else if (f.Label1.Caption != rightBefore) {
+            if (action == "pick") {
+                const double shown = leadingNumber(f.Label1.Caption);
+                errorBound += shownRounding(f.Label1.Caption, shown);
+            } else {
+                errorBound += 1e-14;
+            }
+        }
+        if (f.EditingLeftValue != 0 || f.LeftNumeratorEditOpen != 0 || f.LeftDenominatorEditOpen != 0) return;
+        const auto left = parseNumberStrict(f.Label2.Caption);
+        const auto right = parseNumberStrict(f.Label1.Caption);
+        if (!left || !right) return;
+        double numerator = 1;
+        double denominator = 1;
+        if (!ratioProduct(f.Label3.Caption, f.Label5.Caption, numerator) ||
+            !ratioProduct(f.Label4.Caption, f.Label6.Caption, denominator)) {
+            fail("the right units do not pair up with the left units: " + toUtf8(f.Label3.Caption) + "/" +
+                 toUtf8(f.Label4.Caption) + " = " + toUtf8(f.Label5.Caption) + "/" + toUtf8(f.Label6.Caption));
+        }
+        const double expected = *left * numerator / denominator;
+        // Near the ends of the double range subnormals lose digits of their own.
+        if (!std::isfinite(expected) || std::fabs(expected) < 1e-290 || std::fabs(expected) > 1e290) return;
+        ++checked;
+        const double tolerance = (errorBound + 1e-12) * 1.01 * std::fabs(expected);
+        if (std::fabs(*right - expected) > tolerance) {
+            fail("right value " + toUtf8(f.Label1.Caption) + " is not " + toUtf8(numberToText(expected)) +
+                 " (left " + toUtf8(f.Label2.Caption) + ", allowed relative rounding " +
+                 toUtf8(numberToText(errorBound)) + ")");
+        }
+    }
+
+    void checkAll(const std::string& action, const std::u16string& rightBefore) {
+        checkRows();
+        checkDims(form->Label3, form->LeftNumeratorDims, form->LeftNumeratorEditOpen, "numerator");
+        checkDims(form->Label4, form->LeftDenominatorDims, form->LeftDenominatorEditOpen, "denominator");
+        checkValue(action, rightBefore);
+    }
+
+    void run(long count) {
+        fresh();
+        for (events = 0; events < count; ++events) {
+            if (events % 3000 == 2999) fresh();
+            const std::u16string rightBefore = form->Label1.Caption;
+            try {
+                if (chaos) {
+                    chaosStep();
+                } else {
+                    const std::string action = step();
+                    // A person takes longer than 10 ms between two actions: the
+                    // mirroring timers tick in between.
+                    if (form->Timer1.Enabled) run("Timer1_Timer", 0);
+                    if (form->Timer2.Enabled) run("Timer2_Timer", 0);
+                    checkAll(action, rightBefore);
+                }
+            } catch (const std::exception& e) {
+                fail(std::string("an exception escaped a handler: ") + e.what());
+            }
+        }
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    long count = 10000;
+    unsigned seed = 1;
+    bool chaos = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--events" && i + 1 < argc) {
+            count = std::atol(argv[++i]);
+        } else if (a == "--seed" && i + 1 < argc) {
+            seed = static_cast<unsigned>(std::atol(argv[++i]));
+        } else if (a == "--chaos") {
+            chaos = true;
+        } else {
+            std::fprintf(stderr, "usage: event_storm [--events N] [--seed S] [--chaos]\n");
+            return 2;
+        }
+    }
+    Storm storm(seed, chaos);
+    storm.run(count);
+    std::printf("event storm: %ld events, seed %u%s, %ld value checks: no fault\n", count, seed,
+                chaos ? ", chaos" : "", storm.checked);
+    return 0;
+}
