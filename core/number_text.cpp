@@ -168,7 +168,11 @@ std::u16string numberToText(double value) {
     if (std::isnan(value)) return u"NaN";
     if (std::isinf(value)) return value > 0 ? u"Infinity" : u"-Infinity";
     if (value == 0) return u"0";
-    DecimalDigits d = decimalDigits(value, 15);
+    // Fifteen digits of a value at the very top of the range round beyond the
+    // largest double, and the text would read back as infinity: there, take the
+    // seventeen digits that always read back.
+    const int significant = std::fabs(value) > 1.79769313486231e308 ? 17 : 15;
+    DecimalDigits d = decimalDigits(value, significant);
     while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
     std::string out = d.negative ? "-" : "";
     if (d.exponent < -4 || d.exponent >= 15) {

@@ -1,5 +1,6 @@
 #include "unit_change.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "catalogue.h"
@@ -89,7 +90,8 @@ int countCategoryLetters(std::u16string_view dims, std::u16string_view category)
 UnitChangeResult changeUnit(const UnitChangeRequest& request) {
     UnitChangeResult result;
     result.categoryLetterCount = countCategoryLetters(request.dims, request.category);
-    result.replaceIndex = request.category != request.lastCategory ? 0 : request.replaceIndex;
+    // A negative index means nothing replaced yet, like 0.
+    result.replaceIndex = request.category != request.lastCategory ? 0 : std::max(request.replaceIndex, 0);
     result.lastCategory = std::u16string(request.lastCategory);
     result.dims = std::u16string(request.dims);
     if (request.expression.empty()) {

@@ -77,7 +77,8 @@ TEST(NumberToText, WritesUpToFifteenSignificantDigits) {
 }
 
 TEST(NumberToText, ReadsBackWithinFifteenDigits) {
-    for (double v : {3.14159265358979, 1e-300, 6.02214076e23, 123456.789, -0.000123}) {
+    for (double v : {3.14159265358979, 1e-300, 6.02214076e23, 123456.789, -0.000123, 1.7976931348623157e308,
+                     -1.7976931348623157e308}) {
         const double back = leadingNumber(numberToText(v));
         EXPECT_NEAR(back, v, std::fabs(v) * 1e-14);
     }

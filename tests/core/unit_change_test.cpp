@@ -161,6 +161,8 @@ TEST(ChangeUnit, CopesWithHugeAndMalformedInput) {
     const std::u16string lone{u'\xDC00', u'\uFF65', u'\xD800'};
     Side t{FractionSide::Denominator, lone, u"\xD800\xD800"};
     EXPECT_EQ(t.pick(u"\xD800", u"x").status, UnitChangeStatus::NoReplacement);
+    UnitChangeRequest negative{FractionSide::Numerator, u"m", u"L", u"L", tokenList(u"L"), u"cm", u"1", -27, u"L"};
+    EXPECT_EQ(changeUnit(negative).replaceIndex, 0);
     EXPECT_EQ(countCategoryLetters(u"MLM", u"M"), 2);
     EXPECT_EQ(countCategoryLetters(u"MLM", u""), 0);
     EXPECT_EQ(countCategoryLetters(u"MLM", u"ML"), 0);
