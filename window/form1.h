@@ -192,7 +192,7 @@ public:
     Platform& platform() { return platform_; }
 
 private:
-    friend class Form1Inspector;
+    friend class Form1Reflection;
 
     // ---- procedures ----
     void RedrawDisplay();

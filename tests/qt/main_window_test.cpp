@@ -13,7 +13,7 @@
 
 #include "conversions.h"
 #include "help_window.h"
-#include "inspector.h"
+#include "reflection.h"
 #include "main_window.h"
 
 using namespace quantivex;
@@ -21,11 +21,11 @@ using namespace quantivex;
 namespace {
 
 double modelNumber(const Form1& form, const QString& name) {
-    return Form1Inspector::get(form, name.toStdString())->number;
+    return Form1Reflection::get(form, name.toStdString())->number;
 }
 
 QString modelText(const Form1& form, const QString& name) {
-    return toQString(Form1Inspector::get(form, name.toStdString())->text);
+    return toQString(Form1Reflection::get(form, name.toStdString())->text);
 }
 
 // Every widget of the client area against its control in the model.

@@ -8,7 +8,7 @@
 
 #include "events.h"
 #include "form1.h"
-#include "inspector.h"
+#include "reflection.h"
 #include "number_text.h"
 #include "recording_platform.h"
 #include "utf.h"
@@ -152,7 +152,7 @@ std::optional<Command> parseExpect(std::string_view rest, std::string& why) {
     const std::string name(trim(rest.substr(0, eq)));
     std::string_view value = rest.substr(eq + 1);
     if (!value.empty() && value.front() == ' ') value.remove_prefix(1);
-    const auto& names = Form1Inspector::names();
+    const auto& names = Form1Reflection::names();
     if (std::find(names.begin(), names.end(), name) == names.end()) {
         why = "unknown control, property or variable " + name;
         return std::nullopt;
@@ -252,9 +252,9 @@ private:
         if (platform_.openPopup != c.menu) {
             return fail("popup " + c.menu + " open to choose " + c.item, platform_.openPopup.value_or("no popup"));
         }
-        const auto visible = Form1Inspector::get(form_, c.item + ".Visible");
-        const auto enabled = Form1Inspector::get(form_, c.item + ".Enabled");
-        const auto menuEnabled = Form1Inspector::get(form_, c.menu + ".Enabled");
+        const auto visible = Form1Reflection::get(form_, c.item + ".Visible");
+        const auto enabled = Form1Reflection::get(form_, c.item + ".Enabled");
+        const auto menuEnabled = Form1Reflection::get(form_, c.menu + ".Enabled");
         if (visible->number == 0 || enabled->number == 0 || menuEnabled->number == 0) {
             return fail(c.item + " visible and enabled", "it is not");
         }
@@ -268,8 +268,8 @@ private:
         return true;
     }
     bool step(const ExpectValue& c) {
-        const InspectedValue actual = *Form1Inspector::get(form_, c.name);
-        const std::string got = Form1Inspector::toText(actual);
+        const InspectedValue actual = *Form1Reflection::get(form_, c.name);
+        const std::string got = Form1Reflection::toText(actual);
         const std::string wanted = c.name + " = " + c.expected;
         switch (actual.kind) {
             case InspectedValue::Kind::Text:
@@ -338,8 +338,8 @@ private:
         return fail(wanted.str(), got.str().empty() ? "nothing drawn" : got.str());
     }
     bool step(const Dump&) {
-        for (const std::string& n : Form1Inspector::names()) {
-            out_ << n << " = " << Form1Inspector::toText(*Form1Inspector::get(form_, n)) << '\n';
+        for (const std::string& n : Form1Reflection::names()) {
+            out_ << n << " = " << Form1Reflection::toText(*Form1Reflection::get(form_, n)) << '\n';
         }
         return true;
     }

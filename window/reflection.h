@@ -19,7 +19,7 @@ struct InspectedValue {
     std::u16string text;
 };
 
-class Form1Inspector {
+class Form1Reflection {
 public:
     static std::optional<InspectedValue> get(const Form1& form, std::string_view name);
     // All names in a stable order: controls in creation order, then variables.

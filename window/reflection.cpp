@@ -1,4 +1,4 @@
-#include "inspector.h"
+#include "reflection.h"
 
 #include <cstdio>
 #include <functional>
@@ -226,16 +226,16 @@ const Table& table() {
 
 }  // namespace
 
-std::optional<InspectedValue> Form1Inspector::get(const Form1& form, std::string_view name) {
+std::optional<InspectedValue> Form1Reflection::get(const Form1& form, std::string_view name) {
     const auto& getters = table().getters;
     const auto it = getters.find(std::string(name));
     if (it == getters.end()) return std::nullopt;
     return it->second(form);
 }
 
-const std::vector<std::string>& Form1Inspector::names() { return table().names; }
+const std::vector<std::string>& Form1Reflection::names() { return table().names; }
 
-std::string Form1Inspector::toText(const InspectedValue& value) {
+std::string Form1Reflection::toText(const InspectedValue& value) {
     switch (value.kind) {
         case InspectedValue::Kind::Boolean: return value.number != 0 ? "True" : "False";
         case InspectedValue::Kind::Colour: {
