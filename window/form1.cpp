@@ -135,6 +135,13 @@ const CategoryControls* Form1::categoryOfMenu(std::string_view menuName) const {
     return nullptr;
 }
 
+const CategoryControls* Form1::categoryOfCode(char16_t code) const {
+    for (const CategoryControls& c : categoryControls_) {
+        if (c.category->code[0] == code) return &c;
+    }
+    return nullptr;
+}
+
 void Form1::Form_Load() {
     withErrorTrap([&] {
         Width = kStandardWidth;

@@ -189,6 +189,7 @@ public:
     const std::array<CategoryControls, 8>& categoryControls() const { return categoryControls_; }
     const CategoryControls* categoryOfButton(const CommandButton& button) const;
     const CategoryControls* categoryOfMenu(std::string_view menuName) const;
+    const CategoryControls* categoryOfCode(char16_t code) const;
     Platform& platform() { return platform_; }
 
 private:

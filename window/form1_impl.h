@@ -2,6 +2,8 @@
 // geometry and the error trap.
 #pragma once
 
+#include <cmath>
+
 #include "form1.h"
 
 namespace quantivex {
@@ -23,9 +25,7 @@ void Form1::withErrorTrap(Body&& body) {
 
 // A double the window may show; anything else is a run-time failure.
 inline double checkedResult(double value) {
-    if (!(value == value) || value > 1.7976931348623157e308 || value < -1.7976931348623157e308) {
-        throw RuntimeFailure("result outside the double range");
-    }
+    if (!std::isfinite(value)) throw RuntimeFailure("result outside the double range");
     return value;
 }
 

@@ -1,5 +1,8 @@
 // A press on a right unit label chooses which part of the right fraction the
 // next picks change, and shows one right-row button per category found there.
+#include <algorithm>
+#include <iterator>
+
 #include "catalogue.h"
 #include "form1_impl.h"
 
@@ -49,21 +52,17 @@ void Form1::ShowRightCategoryButtons() {
     RightButtonX = 1350;
     RightButtonBaseX = static_cast<double>(Width) / 2 - 3000 - static_cast<double>(Label5.Width) / 20;
     for (char16_t c : ChangingRightDims) {
-        for (const auto& entry : kRightRowOrder) {
-            if (entry.code != c) continue;
-            int16_t& placed = RightButtonPlaced[static_cast<std::size_t>(entry.flag)];
-            if (placed == 1) break;
-            const CategoryControls* row = nullptr;
-            for (const CategoryControls& cc : categoryControls_) {
-                if (cc.category->code[0] == c) row = &cc;
-            }
-            row->menu->Enabled = true;
-            RightButtonX = static_cast<int16_t>(RightButtonX + 570);
-            row->rightButton->Left = static_cast<float>(RightButtonBaseX + RightButtonX);
-            row->rightButton->Visible = true;
-            placed = 1;
-            break;
-        }
+        const auto* entry = std::find_if(std::begin(kRightRowOrder), std::end(kRightRowOrder),
+                                         [c](const auto& e) { return e.code == c; });
+        if (entry == std::end(kRightRowOrder)) continue;  // no category's code
+        int16_t& placed = RightButtonPlaced[static_cast<std::size_t>(entry->flag)];
+        if (placed == 1) continue;  // one button per category
+        const CategoryControls& row = *categoryOfCode(c);
+        row.menu->Enabled = true;
+        RightButtonX = static_cast<int16_t>(RightButtonX + 570);
+        row.rightButton->Left = static_cast<float>(RightButtonBaseX + RightButtonX);
+        row.rightButton->Visible = true;
+        placed = 1;
     }
     RedrawDisplay();
 }
