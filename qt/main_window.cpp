@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QLineEdit>
@@ -207,6 +208,15 @@ void MainWindow::createWidgets() {
         // Typing goes to the model through the box's setter, which raises Change.
         connect(w, &QLineEdit::textEdited, this,
                 [this, t](const QString& text) { dispatch([&] { t->setText(fromQString(text)); }); });
+    }
+
+    // Keyboard focus follows the controls' tab indexes.
+    std::vector<std::pair<int, QWidget*>> focusOrder;
+    for (auto& [model, w] : buttons_) focusOrder.emplace_back(model->TabIndex, w);
+    for (auto& [model, w] : boxes_) focusOrder.emplace_back(model->TabIndex, w);
+    std::sort(focusOrder.begin(), focusOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusOrder.size(); ++i) {
+        QWidget::setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
     }
 
     const std::array<std::pair<Timer*, void (Form1::*)()>, 3> timers{
