@@ -12,13 +12,13 @@ namespace {
 std::vector<EventHandler> buildTable() {
     std::vector<EventHandler> t;
     auto plain = [&](std::string name, void (Form1::*handler)()) {
-        t.push_back({std::move(name), false, {}, [handler](Form1& f, int16_t) { (f.*handler)(); }});
+        t.push_back({std::move(name), false, [handler](Form1& f, int16_t) { (f.*handler)(); }});
     };
     auto mouse = [&](std::string name, void (Form1::*handler)(int16_t)) {
-        t.push_back({std::move(name), true, {}, [handler](Form1& f, int16_t b) { (f.*handler)(b); }});
+        t.push_back({std::move(name), true, [handler](Form1& f, int16_t b) { (f.*handler)(b); }});
     };
-    t.push_back({"Form_Load", false, {}, [](Form1& f, int16_t) { f.Form_Load(); }});
-    t.push_back({"Form_Unload", false, {}, [](Form1& f, int16_t) {
+    plain("Form_Load", &Form1::Form_Load);
+    t.push_back({"Form_Unload", false, [](Form1& f, int16_t) {
                      int16_t cancel = 0;
                      f.Form_Unload(cancel);
                  }});
@@ -32,13 +32,13 @@ std::vector<EventHandler> buildTable() {
         const CategoryControls& row = prototype.categoryControls()[c];
         const std::string left = row.leftButton->name;
         const std::string right = row.rightButton->name;
-        t.push_back({left + "_MouseDown", true, {}, [c](Form1& f, int16_t b) {
+        t.push_back({left + "_MouseDown", true, [c](Form1& f, int16_t b) {
                          f.LeftCategoryButton_MouseDown(f.categoryControls()[c], b);
                      }});
-        t.push_back({left + "_MouseUp", true, {}, [c](Form1& f, int16_t b) {
+        t.push_back({left + "_MouseUp", true, [c](Form1& f, int16_t b) {
                          f.LeftCategoryButton_MouseUp(f.categoryControls()[c], b);
                      }});
-        t.push_back({right + "_MouseDown", true, {}, [c](Form1& f, int16_t b) {
+        t.push_back({right + "_MouseDown", true, [c](Form1& f, int16_t b) {
                          f.RightCategoryButton_MouseDown(f.categoryControls()[c], b);
                      }});
     }
@@ -46,7 +46,7 @@ std::vector<EventHandler> buildTable() {
         const CategoryControls& row = prototype.categoryControls()[c];
         for (std::size_t i = 0; i < row.menu->items.size(); ++i) {
             const std::string item = row.menu->items[i].name;
-            t.push_back({item + "_Click", false, item, [c, i](Form1& f, int16_t) {
+            t.push_back({item + "_Click", false, [c, i](Form1& f, int16_t) {
                              const Category& cat = *f.categoryControls()[c].category;
                              f.UnitItem_Click(cat, cat.units[i]);
                          }});
@@ -64,9 +64,9 @@ std::vector<EventHandler> buildTable() {
     plain("Timer2_Timer", &Form1::Timer2_Timer);
     mouse("Label5_MouseDown", &Form1::Label5_MouseDown);
     mouse("Label6_MouseDown", &Form1::Label6_MouseDown);
-    t.push_back({"usr_Click", false, "usr", [](Form1& f, int16_t) { f.usr_Click(); }});
-    t.push_back({"usr2_Click", false, "usr2", [](Form1& f, int16_t) { f.usr2_Click(); }});
-    t.push_back({"VER_Click", false, "VER", [](Form1& f, int16_t) { f.VER_Click(); }});
+    plain("usr_Click", &Form1::usr_Click);
+    plain("usr2_Click", &Form1::usr2_Click);
+    plain("VER_Click", &Form1::VER_Click);
     plain("Timer3_Timer", &Form1::Timer3_Timer);
     return t;
 }

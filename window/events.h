@@ -16,7 +16,6 @@ class Form1;
 struct EventHandler {
     std::string name;
     bool takesButton = false;  // mouse handlers take the Button (1 left, 2 right, 4 middle)
-    std::string menuItem;      // for unit items and help items: the menu item it stands for
     std::function<void(Form1&, int16_t)> run;
 };
 

@@ -121,13 +121,6 @@ void Form1::createMenus() {
     }
 }
 
-const CategoryControls* Form1::categoryOfButton(const CommandButton& button) const {
-    for (const CategoryControls& c : categoryControls_) {
-        if (c.leftButton == &button || c.rightButton == &button) return &c;
-    }
-    return nullptr;
-}
-
 const CategoryControls* Form1::categoryOfMenu(std::string_view menuName) const {
     for (const CategoryControls& c : categoryControls_) {
         if (c.menu->name == menuName) return &c;
@@ -217,17 +210,15 @@ void Form1::placeLeftRowButtons() {
     }
 }
 
-void Form1::hideLeftRow() {
-    for (CommandButton* b : {&Command1, &Command2, &Command3, &Command4, &Command5, &Command6, &Command7, &Command18}) {
-        b->Visible = false;
-    }
+// Catalogue order is also the order in which the window shows and hides each row.
+void Form1::setLeftRowVisible(bool visible) {
+    for (const CategoryControls& c : categoryControls_) c.leftButton->Visible = visible;
 }
 
+void Form1::hideLeftRow() { setLeftRowVisible(false); }
+
 void Form1::hideRightRow() {
-    for (CommandButton* b :
-         {&Command10, &Command11, &Command12, &Command13, &Command14, &Command15, &Command16, &Command19}) {
-        b->Visible = false;
-    }
+    for (const CategoryControls& c : categoryControls_) c.rightButton->Visible = false;
 }
 
 void Form1::hideCategoryButtons() {

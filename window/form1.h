@@ -187,7 +187,6 @@ public:
 
     // ---- lookups for the front-ends ----
     const std::array<CategoryControls, 8>& categoryControls() const { return categoryControls_; }
-    const CategoryControls* categoryOfButton(const CommandButton& button) const;
     const CategoryControls* categoryOfMenu(std::string_view menuName) const;
     const CategoryControls* categoryOfCode(char16_t code) const;
     Platform& platform() { return platform_; }
@@ -223,6 +222,7 @@ private:
     void drawSeparatorLines();
     void drawFractionBars();
     void hideCategoryButtons();
+    void setLeftRowVisible(bool visible);
     void hideLeftRow();
     void hideRightRow();
     void hideGuideLabels();

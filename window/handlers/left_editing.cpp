@@ -224,10 +224,7 @@ void Form1::selectLeftUnits(bool denominator) {
         (denominator ? Label3 : Label4).BackColor = kLightCyan;
         label.BackColor = kSkyBlue;
         placeLeftRowButtons();
-        for (CommandButton* b :
-             {&Command1, &Command2, &Command3, &Command4, &Command5, &Command6, &Command7, &Command18}) {
-            b->Visible = true;
-        }
+        setLeftRowVisible(true);
         RedrawDisplay();
         if (ownOpen == 0) return;  // a selection only
         commitTypedUnits(denominator);
