@@ -109,11 +109,18 @@ void closeNextMessageBox(SeenMessage& seen) {
 
 class MainWindowTest : public QObject {
     Q_OBJECT
+    std::unique_ptr<MainWindow> window_;  // a fresh, shown window for every test
+
 private slots:
+    void init() {
+        window_ = std::make_unique<MainWindow>();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanup() { window_.reset(); }
+
     void startUpShowsTheModel() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MainWindow& window = *window_;
         QCOMPARE(window.windowTitle(), QStringLiteral("QUANTIVEX"));
         QVERIFY(!window.windowIcon().isNull());
         QCOMPARE(window.scale().toPixels(15), 1);
@@ -123,9 +130,7 @@ private slots:
     }
 
     void setUnitsClickSyncsEveryWidget() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MainWindow& window = *window_;
         QTest::mouseClick(widget<QPushButton>(window, "Command8"), Qt::LeftButton);
         QCOMPARE(window.form().GuideShown, 0);
         compareWidgetsWithModel(window);
@@ -135,9 +140,7 @@ private slots:
     }
 
     void convertWithoutUnitsShowsTheNotice() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MainWindow& window = *window_;
         SeenMessage seen;
         closeNextMessageBox(seen);
         QTest::mouseClick(widget<QPushButton>(window, "Command9"), Qt::LeftButton);
@@ -148,9 +151,7 @@ private slots:
     }
 
     void convertsFiveKilogramsPerSecondOnTheRealWidgets() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MainWindow& window = *window_;
         QTest::mouseClick(widget<QPushButton>(window, "Command8"), Qt::LeftButton);
         QTest::mouseClick(widget<QLabel>(window, "Label3"), Qt::LeftButton);
         chooseInNextPopup(QStringLiteral("kg"));
@@ -189,9 +190,7 @@ private slots:
     }
 
     void typedUnitsGoThroughTheModel() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MainWindow& window = *window_;
         QTest::mouseClick(widget<QPushButton>(window, "Command8"), Qt::LeftButton);
         QTest::mouseClick(widget<QLabel>(window, "Label3"), Qt::LeftButton);
         chooseInNextPopup(QStringLiteral("kg"));
@@ -221,9 +220,7 @@ private slots:
     }
 
     void helpOpensBesideTheWindowWithoutBlockingIt() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MainWindow& window = *window_;
         auto* usage2 = window.menuBar()->findChild<QAction*>(QStringLiteral("usr2"));
         QVERIFY(usage2 != nullptr);
         QCOMPARE(usage2->text(), QStringLiteral("使い方2"));
@@ -244,9 +241,7 @@ private slots:
     }
 
     void versionBoxShowsTheVersion() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MainWindow& window = *window_;
         SeenMessage seen;
         closeNextMessageBox(seen);
         window.menuBar()->findChild<QAction*>(QStringLiteral("VER"))->trigger();
@@ -257,9 +252,7 @@ private slots:
     }
 
     void closingTheWindowEndsTheProgram() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MainWindow& window = *window_;
         QTest::mouseDClick(widget<QLabel>(window, "Label2"), Qt::LeftButton);
         window.close();
         QVERIFY(window.platform().endRequested());
