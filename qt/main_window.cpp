@@ -12,8 +12,11 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "catalogue.h"
+#include <type_traits>
+#include <variant>
+
 #include "events.h"
+#include "form1_table.h"
 #include "widgets.h"
 
 // The front-end is a static library: its resources (icon, help document) are
@@ -98,7 +101,7 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/quantivex-32.png")));
     createMenuBar();
     createWidgets();
-    dispatch([this] { form_->Form_Load(); });
+    dispatch(*findEvent("Form", EventKind::Load), 0);
 }
 
 MainWindow::~MainWindow() = default;
@@ -115,9 +118,35 @@ void MainWindow::createMenuBar() {
         }
         QAction* action = help->addAction(toQString(item.Caption));
         action->setObjectName(QString::fromStdString(item.name));
-        const EventHandler* handler = findEventHandler(item.name + "_Click");
-        connect(action, &QAction::triggered, this, [this, handler] { dispatch([&] { handler->run(*form_, 0); }); });
+        bind(action, &QAction::triggered, item.name, EventKind::Click);
     }
+}
+
+namespace {
+
+// The mouse button a signal carries as its int argument; other arguments carry none.
+template <typename T>
+int16_t buttonArgument(const T& value) {
+    if constexpr (std::is_same_v<T, int>) {
+        return static_cast<int16_t>(value);
+    } else {
+        return 0;
+    }
+}
+
+}  // namespace
+
+// Connects a widget's signal to the form's event of that control and kind, if
+// the window has one.
+template <typename Sender, typename Signal>
+void MainWindow::bind(Sender* sender, Signal signal, std::string_view control, EventKind kind) {
+    const EventHandler* handler = findEvent(control, kind);
+    if (handler == nullptr) return;
+    connect(sender, signal, this, [this, handler](const auto&... args) {
+        int16_t button = 0;
+        ((button = std::max(button, buttonArgument(args))), ...);
+        dispatch(*handler, button);
+    });
 }
 
 void MainWindow::createWidgets() {
@@ -126,116 +155,87 @@ void MainWindow::createWidgets() {
     setCentralWidget(client_);
     Form1& f = *form_;
 
-    // Labels first, so the edit boxes lie above the labels they overlay.
-    for (Label* l : {&f.Label1, &f.Label2, &f.Label3, &f.Label4, &f.Label5, &f.Label6, &f.Label7, &f.Label8,
-                     &f.Label9, &f.Label10, &f.Label11}) {
-        auto* w = new EquationLabel(client_);
-        w->setObjectName(QString::fromStdString(l->name));
-        w->setFont(toQFont(l->font));
-        w->setAlignment(Qt::AlignCenter);
-        w->setAutoFillBackground(true);
-        labels_.emplace_back(l, w);
-    }
-    auto label = [&](const Label& l) { return widgetNamed(l.name); };
-    auto* l2 = static_cast<EquationLabel*>(label(f.Label2));
-    auto* l3 = static_cast<EquationLabel*>(label(f.Label3));
-    auto* l4 = static_cast<EquationLabel*>(label(f.Label4));
-    auto* l5 = static_cast<EquationLabel*>(label(f.Label5));
-    auto* l6 = static_cast<EquationLabel*>(label(f.Label6));
-    connect(l2, &EquationLabel::clicked, this, [this] { dispatch([this] { form_->Label2_Click(); }); });
-    connect(l2, &EquationLabel::doubleClicked, this, [this] { dispatch([this] { form_->Label2_DblClick(); }); });
-    connect(l3, &EquationLabel::clicked, this, [this] { dispatch([this] { form_->Label3_Click(); }); });
-    connect(l3, &EquationLabel::doubleClicked, this, [this] { dispatch([this] { form_->Label3_DblClick(); }); });
-    connect(l4, &EquationLabel::clicked, this, [this] { dispatch([this] { form_->Label4_Click(); }); });
-    connect(l4, &EquationLabel::doubleClicked, this, [this] { dispatch([this] { form_->Label4_DblClick(); }); });
-    connect(l5, &EquationLabel::pressed, this, [this](int b) {
-        dispatch([this, b] { form_->Label5_MouseDown(static_cast<int16_t>(b)); });
-    });
-    connect(l6, &EquationLabel::pressed, this, [this](int b) {
-        dispatch([this, b] { form_->Label6_MouseDown(static_cast<int16_t>(b)); });
-    });
-
-    for (CommandButton* b : {&f.Command8, &f.Command9, &f.Command17}) {
-        auto* w = new QPushButton(client_);
-        w->setObjectName(QString::fromStdString(b->name));
-        w->setText(toQString(b->Caption));
-        w->setFont(toQFont(b->font));
-        buttons_.emplace_back(b, w);
-    }
-    connect(static_cast<QPushButton*>(widgetNamed("Command8")), &QPushButton::clicked, this,
-            [this] { dispatch([this] { form_->Command8_Click(); }); });
-    connect(static_cast<QPushButton*>(widgetNamed("Command9")), &QPushButton::clicked, this,
-            [this] { dispatch([this] { form_->Command9_Click(); }); });
-    connect(static_cast<QPushButton*>(widgetNamed("Command17")), &QPushButton::clicked, this,
-            [this] { dispatch([this] { form_->Command17_Click(); }); });
-
-    for (std::size_t c = 0; c < f.categoryControls().size(); ++c) {
-        const CategoryControls& row = f.categoryControls()[c];
-        for (CommandButton* b : {row.leftButton, row.rightButton}) {
-            auto* w = new CategoryButton(client_);
-            w->setObjectName(QString::fromStdString(b->name));
-            w->setText(toQString(b->Caption));
-            w->setFont(toQFont(b->font));
-            w->setFocusPolicy(Qt::NoFocus);
-            buttons_.emplace_back(b, w);
-            const bool left = b == row.leftButton;
-            connect(w, &CategoryButton::mouseDown, this, [this, c, left, w](int button) {
-                const CategoryControls& r = form_->categoryControls()[c];
-                dispatch([&] {
-                    if (left) {
-                        form_->LeftCategoryButton_MouseDown(r, static_cast<int16_t>(button));
-                    } else {
-                        form_->RightCategoryButton_MouseDown(r, static_cast<int16_t>(button));
-                    }
-                });
-                w->setDown(false);  // the release went to the popup menu
-            });
-            if (left) {
-                connect(w, &CategoryButton::mouseUp, this, [this, c](int button) {
-                    dispatch([&] {
-                        form_->LeftCategoryButton_MouseUp(form_->categoryControls()[c], static_cast<int16_t>(button));
+    for (const ControlRow& row : controlRows()) {
+        const QString name = QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size()));
+        std::visit(
+            [&](auto member) {
+                using M = decltype(member);
+                if constexpr (std::is_same_v<M, Label Form1State::*>) {
+                    auto* w = new EquationLabel(client_);
+                    w->setObjectName(name);
+                    w->setFont(toQFont((f.*member).font));
+                    w->setAlignment(Qt::AlignCenter);
+                    w->setAutoFillBackground(true);
+                    bind(w, &EquationLabel::clicked, row.name, EventKind::Click);
+                    bind(w, &EquationLabel::doubleClicked, row.name, EventKind::DblClick);
+                    bind(w, &EquationLabel::pressed, row.name, EventKind::MouseDown);
+                    labels_.emplace_back(&(f.*member), w);
+                } else if constexpr (std::is_same_v<M, CommandButton Form1State::*>) {
+                    buttons_.emplace_back(&(f.*member), createButton(f.*member, row.name));
+                } else if constexpr (std::is_same_v<M, TextBox Form1State::*>) {
+                    TextBox* model = &(f.*member);
+                    auto* w = new QLineEdit(client_);
+                    w->setObjectName(name);
+                    w->setFont(toQFont(model->font));
+                    // Typing goes to the model through the box's setter, which raises Change.
+                    connect(w, &QLineEdit::textEdited, this, [this, model](const QString& text) {
+                        model->setText(fromQString(text));
+                        sync();
+                        afterHandler();
                     });
-                });
-            }
-        }
+                    boxes_.emplace_back(model, w);
+                } else if constexpr (std::is_same_v<M, Timer Form1State::*>) {
+                    auto* qt = new QTimer(this);
+                    qt->setObjectName(name);
+                    bind(qt, &QTimer::timeout, row.name, EventKind::Timer);
+                    timers_.emplace_back(&(f.*member), qt);
+                }
+                // Lines are painted by the client area.
+            },
+            row.member);
     }
-
-    for (TextBox* t : {&f.Text2, &f.Text3, &f.Text4}) {
-        auto* w = new QLineEdit(client_);
-        w->setObjectName(QString::fromStdString(t->name));
-        w->setFont(toQFont(t->font));
-        boxes_.emplace_back(t, w);
-        // Typing goes to the model through the box's setter, which raises Change.
-        connect(w, &QLineEdit::textEdited, this,
-                [this, t](const QString& text) { dispatch([&] { t->setText(fromQString(text)); }); });
-    }
+    // The edit boxes lie above the labels they overlay.
+    for (auto& [model, w] : boxes_) w->raise();
 
     // Keyboard focus follows the controls' tab indexes.
     std::vector<std::pair<int, QWidget*>> focusOrder;
-    for (auto& [model, w] : buttons_) focusOrder.emplace_back(model->TabIndex, w);
+    for (auto& [model, w] : buttons_) {
+        if (w->focusPolicy() != Qt::NoFocus) focusOrder.emplace_back(model->TabIndex, w);
+    }
     for (auto& [model, w] : boxes_) focusOrder.emplace_back(model->TabIndex, w);
     std::sort(focusOrder.begin(), focusOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < focusOrder.size(); ++i) {
         QWidget::setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
     }
+}
 
-    const std::array<std::pair<Timer*, void (Form1::*)()>, 3> timers{
-        {{&f.Timer1, &Form1::Timer1_Timer}, {&f.Timer2, &Form1::Timer2_Timer}, {&f.Timer3, &Form1::Timer3_Timer}}};
-    for (std::size_t i = 0; i < timers.size(); ++i) {
-        auto* qt = new QTimer(this);
-        qt->setObjectName(QString::fromStdString(timers[i].first->name));
-        const auto tick = timers[i].second;
-        connect(qt, &QTimer::timeout, this, [this, tick] { dispatch([this, tick] { ((*form_).*tick)(); }); });
-        timers_[i] = {timers[i].first, qt};
+// A workflow button reports its click; a category button its press and release,
+// and the popup menu it opens takes the release.
+QPushButton* MainWindow::createButton(const CommandButton& model, std::string_view name) {
+    QPushButton* w = nullptr;
+    if (findEvent(name, EventKind::MouseDown) != nullptr) {
+        auto* category = new CategoryButton(client_);
+        category->setFocusPolicy(Qt::NoFocus);
+        bind(category, &CategoryButton::mouseDown, name, EventKind::MouseDown);
+        connect(category, &CategoryButton::mouseDown, category, [category] { category->setDown(false); });
+        bind(category, &CategoryButton::mouseUp, name, EventKind::MouseUp);
+        w = category;
+    } else {
+        w = new QPushButton(client_);
+        bind(w, &QPushButton::clicked, name, EventKind::Click);
     }
+    w->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    w->setText(toQString(model.Caption));
+    w->setFont(toQFont(model.font));
+    return w;
 }
 
 QWidget* MainWindow::widgetNamed(const std::string& name) const {
     return client_->findChild<QWidget*>(QString::fromStdString(name), Qt::FindDirectChildrenOnly);
 }
 
-void MainWindow::dispatch(const std::function<void()>& handler) {
-    handler();
+void MainWindow::dispatch(const EventHandler& handler, int16_t button) {
+    handler.run(*form_, button);
     sync();
     afterHandler();
 }
@@ -271,12 +271,10 @@ void MainWindow::showPopup(const std::string& menuName) {
         QAction* action = menu.addAction(toQString(item.Caption));
         action->setObjectName(QString::fromStdString(item.name));
         action->setEnabled(item.Enabled && row->menu->Enabled);
-        action->setData(static_cast<qulonglong>(i));
     }
     QAction* chosen = menu.exec(QCursor::pos());
     if (chosen == nullptr) return;  // dismissed: nothing changes
-    const std::size_t index = chosen->data().toULongLong();
-    dispatch([&] { form_->UnitItem_Click(*row->category, row->category->units[index]); });
+    dispatch(*findEvent(chosen->objectName().toStdString(), EventKind::Click), 0);
 }
 
 void MainWindow::sync() {

@@ -4,13 +4,12 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "conversions.h"
+#include "events.h"
 #include "form1.h"
 #include "qt_platform.h"
 
@@ -34,8 +33,8 @@ public:
     const TwipScale& scale() const { return scale_; }
     QWidget* clientArea() const;
 
-    // Runs one handler of the form, then carries out what it asked for and syncs.
-    void dispatch(const std::function<void()>& handler);
+    // Runs one event of the form, then carries out what it asked for and syncs.
+    void dispatch(const EventHandler& handler, int16_t button);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -43,6 +42,9 @@ protected:
 private:
     void createWidgets();
     void createMenuBar();
+    template <typename Sender, typename Signal>
+    void bind(Sender* sender, Signal signal, std::string_view control, EventKind kind);
+    QPushButton* createButton(const CommandButton& model, std::string_view name);
     void sync();
     void afterHandler();
     void showMessage(const PendingMessage& message);
@@ -56,7 +58,7 @@ private:
     std::vector<std::pair<Label*, EquationLabel*>> labels_;
     std::vector<std::pair<CommandButton*, QPushButton*>> buttons_;
     std::vector<std::pair<TextBox*, QLineEdit*>> boxes_;
-    std::array<std::pair<Timer*, QTimer*>, 3> timers_{};
+    std::vector<std::pair<Timer*, QTimer*>> timers_;
     float placedLeft_ = 0;
     float placedTop_ = 0;
     bool placed_ = false;

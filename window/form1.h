@@ -4,14 +4,14 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "controls.h"
+#include "form1_state.h"
 #include "platform.h"
-#include "surface.h"
 #include "unit_change.h"
 
 namespace quantivex {
@@ -33,21 +33,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The hidden second window that carries the help component.
-struct CommonDialog {
-    std::u16string HelpFile;
-    int16_t HelpCommand = 0;
-    int32_t HelpContext = 0;
-};
-
-struct Form2 {
-    std::u16string Caption = u"Form2";
-    uint32_t BackColor = kWhite;
-    float Width = 4680;   // client area
-    float Height = 3195;
-    bool Visible = false;
-    CommonDialog CommonDialog1;
-};
+struct CategoryRow;
 
 // The buttons and menu of one category, in catalogue order.
 struct CategoryControls {
@@ -55,96 +41,19 @@ struct CategoryControls {
     CommandButton* leftButton;
     CommandButton* rightButton;
     Menu* menu;
+    const CategoryRow* row;  // the window's own data of the category
 };
 
-class Form1 {
+class Form1 : public Form1State {
 public:
     explicit Form1(Platform& platform);
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
-    // ---- the window itself (outer size and position, twips) ----
-    std::u16string Caption = u"QUANTIVEX";
-    uint32_t BackColor = kSilver;
-    float Width = 0;
-    float Height = 0;
-    float Left = 0;
-    float Top = 0;
-    Surface surface;
-
-    // ---- controls ----
-    Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11;
-    CommandButton Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8, Command9,
-        Command10, Command11, Command12, Command13, Command14, Command15, Command16, Command17, Command18, Command19;
-    TextBox Text2, Text3, Text4;
-    Timer Timer1, Timer2, Timer3;
-    std::array<LineControl, 2> Line1;
-    Menu HLP, MASS, LENG, AREA, VOL, TIM, FORCE, THERM, PRESS;
-    std::unique_ptr<Form2> form2;  // created on first use
-
-    // ---- state register: left side ----
-    double LeftValue = 0;
-    std::u16string LeftValueBeforeEdit;
-    int16_t EditingLeftValue = 0;
-    int16_t ResultRescaled = 0;
-    int16_t LeftNumeratorEditOpen = 0;
-    int16_t LeftDenominatorEditOpen = 0;
-    std::u16string LeftNumeratorBeforeEdit;
-    std::u16string LeftDenominatorBeforeEdit;
-    int16_t EnteringLeftDenominator = 0;
-    std::u16string LeftNumeratorUnits;
-    std::u16string LeftDenominatorUnits;
-    int32_t LeftNumeratorUnitsLength = 0;
-    int32_t LeftDenominatorUnitsLength = 0;
-    std::u16string LeftNumeratorDims;
-    std::u16string LeftDenominatorDims;
-
-    // ---- state register: right side ----
-    std::u16string RightNumeratorDims;
-    std::u16string RightDenominatorDims;
-    std::u16string ChangingRightDims;
-    int16_t ChangingRightNumerator = 0;
-    int16_t ChangingRightDenominator = 0;
-    std::u16string ActiveCategory;
-    std::u16string ActiveTokenList;
-    std::u16string PickedUnit;
-    std::u16string CurrentToken;
-    std::u16string TokenCategory;
-    std::u16string ScanChar;
-    std::u16string NewRightNumeratorText;
-    std::u16string NewRightDenominatorText;
-    std::u16string LastRightNumeratorCategory;
-    std::u16string LastRightDenominatorCategory;
-    int RightNumeratorReplaceIndex = 0;
-    int16_t RightDenominatorReplaceIndex = 0;
-    int CategoryTokenOrdinal = 0;
-    int16_t UnitReplaced = 0;
-    std::u16string DimsToCount;
-    int16_t CategoryLetterCount = 0;
-    int32_t RightNumeratorTextLength = 0;
-    double RightDenominatorTextLength = 0;
-    double FactorRatio = 0;
-    double RightValue = 0;
-    std::u16string RightValueText;
-    int MassFromIndex = 0, MassToIndex = 0, LengthFromIndex = 0, LengthToIndex = 0;
-    int AreaFromIndex = 0;
-    int16_t AreaToIndex = 0;
-    int VolumeFromIndex = 0, VolumeToIndex = 0, TimeFromIndex = 0, TimeToIndex = 0;
-    int ForceFromIndex = 0, ForceToIndex = 0, HeatFromIndex = 0;
-    int16_t HeatToIndex = 0;
-    int PressureFromIndex = 0, PressureToIndex = 0;
-    int16_t RightButtonX = 0;
-    double RightButtonBaseX = 0;
-    std::array<int16_t, 9> RightButtonPlaced{};
-
-    // ---- state register: window, workflow, guidance ----
-    int16_t DefaultValuePending = 0;
-    int16_t GuideShown = 0;
-    int16_t GuideTick = 0;
-    int16_t WindowWidened = 0;
-    double LeftNumeratorLength = 0;
-    int32_t RightNumeratorLength = 0;
-    double RightDenominatorLength = 0;
+    // The whole state, and its exact restore: captions, colours, visibility,
+    // geometry, menus, drawn lines, the window's size and place, every variable.
+    Form1State snapshot() const { return *this; }
+    void restore(const Form1State& state);
 
     // ---- start-up and closing ----
     void Form_Load();
@@ -190,10 +99,10 @@ public:
     const CategoryControls* categoryOfMenu(std::string_view menuName) const;
     const CategoryControls* categoryOfCode(char16_t code) const;
     Platform& platform() { return platform_; }
+    // The window's own data per category, in catalogue order (form1_impl.h).
+    static const CategoryRow kCategoryRows[8];
 
 private:
-    friend class Form1Reflection;
-
     // ---- procedures ----
     void RedrawDisplay();
     void ShowRightCategoryButtons();
@@ -202,7 +111,7 @@ private:
     void ChangeRightDenominatorUnit();
     void CountCategoryLetters();
     void LookupUnitFactor();
-    void UnitFactorRatio();
+    void UnitFactorRatio(const UnitChangeResult& change);
     void MassFactor();
     void LengthFactor();
     void AreaFactor();
@@ -226,6 +135,7 @@ private:
     void hideLeftRow();
     void hideRightRow();
     void hideGuideLabels();
+    std::array<Label*, 4> guideLabels() { return {&Label8, &Label9, &Label10, &Label11}; }  // in guide order
     void changeRightUnit(FractionSide side);
     void rescaleRightValue();
     void copyLeftToRight();
@@ -233,10 +143,18 @@ private:
     void openUnitEdit(bool denominator);
     bool refuseUnknownUnits(const std::u16string& expression, TextBox& box);
     void commitTypedUnits(bool denominator);
+    std::u16string dimensionsOf(const std::u16string& expression);
+    std::optional<double> typedLeftValue() const;
+    void refuseTypedValue();
+    bool valueChangedByEdit() const;
+    void replaceZeroByOne();
+    void closeValueEdit();
     void pressRightUnits(bool denominator);
+    void factorIndexes(char16_t code);
     Form2& Form2Instance();
     void createControls();
     void createMenus();
+    void bindChangeEvents();
 
     Platform& platform_;
     std::array<CategoryControls, 8> categoryControls_{};

@@ -1,13 +1,13 @@
-// Shared by the files that define Form1's members: constants of the window's
-// geometry and the error trap.
+// Shared by the files that define Form1's members: the error trap, the message
+// title and style, and the window's data per category.
 #pragma once
 
 #include <cmath>
+#include <variant>
 
 #include "form1.h"
 
 namespace quantivex {
-
 
 inline const std::u16string kMessageTitle = u"メッセージ";
 inline constexpr int kErrorBoxStyle = 62;  // exclamation icon (48) and button code 14
@@ -28,5 +28,21 @@ inline double checkedResult(double value) {
     if (!std::isfinite(value)) throw RuntimeFailure("result outside the double range");
     return value;
 }
+
+// An index variable of the register; two of them are 16-bit.
+using IndexVariable = std::variant<int32_t Form1State::*, int16_t Form1State::*>;
+
+// What the window keeps per category, in catalogue order.
+struct CategoryRow {
+    char16_t code;
+    CommandButton Form1State::*leftButton;
+    CommandButton Form1State::*rightButton;
+    Menu Form1State::*menu;
+    double leftRowOffset;   // left edge of the left-row button from the window's centre
+    std::size_t placedFlag;  // its RightButtonPlaced index: pressure (7) comes before heat (8)
+    void (Form1::*factorProcedure)();
+    IndexVariable fromIndex;
+    IndexVariable toIndex;
+};
 
 }  // namespace quantivex

@@ -10,7 +10,7 @@
 
 namespace quantivex {
 
-class Form1;
+struct Form1State;
 
 struct InspectedValue {
     enum class Kind { Number, Geometry, Boolean, Colour, Text };
@@ -21,7 +21,7 @@ struct InspectedValue {
 
 class Form1Reflection {
 public:
-    static std::optional<InspectedValue> get(const Form1& form, std::string_view name);
+    static std::optional<InspectedValue> get(const Form1State& form, std::string_view name);
     // All names in a stable order: controls in creation order, then variables.
     static const std::vector<std::string>& names();
     // The value as the replay tool writes it: True/False, &HBBGGRR, numbers, text.

@@ -1,9 +1,10 @@
 // The window side of a right-hand unit change: reads the captions and the form's
 // variables, lets the core compute, and writes the results back.
 #include <algorithm>
+#include <type_traits>
+#include <variant>
 
 #include "catalogue.h"
-#include "factors.h"
 #include "form1_impl.h"
 
 namespace quantivex {
@@ -58,7 +59,7 @@ void Form1::changeRightUnit(FractionSide side) {
     if (UnitReplaced == 1) {
         CurrentToken = r.replacedToken;
         LookupUnitFactor();
-        UnitFactorRatio();
+        UnitFactorRatio(r);
         RightValue = r.value;
         RightValueText = r.valueText;  // empty when there was no value to rescale
         surface.Cls();
@@ -73,72 +74,33 @@ void Form1::changeRightUnit(FractionSide side) {
 
 // ---- factor lookup over the form's index variables ----
 
-namespace {
-
-template <typename From, typename To>
-void lookupIndexes(std::u16string_view code, const std::u16string& current, const std::u16string& picked,
-                   From& from, To& to) {
-    from = static_cast<From>(unitIndex(code, current));
-    to = static_cast<To>(unitIndex(code, picked));
+// The category's two index variables: the unit replaced and the unit picked.
+void Form1::factorIndexes(char16_t code) {
+    const CategoryControls* c = categoryOfCode(code);
+    const std::u16string_view category(&c->row->code, 1);
+    auto assign = [this](const IndexVariable& variable, int index) {
+        std::visit([&](auto member) { this->*member = static_cast<std::decay_t<decltype(this->*member)>>(index); },
+                   variable);
+    };
+    assign(c->row->fromIndex, unitIndex(category, CurrentToken));
+    assign(c->row->toIndex, unitIndex(category, PickedUnit));
 }
 
-template <typename From, typename To>
-double ratioOf(std::u16string_view code, From from, To to) {
-    const auto fromFactor = unitFactor(code, from);
-    const auto toFactor = unitFactor(code, to);
-    if (!fromFactor || !toFactor) throw RuntimeFailure("no factor for index 0");
-    return *toFactor / *fromFactor;
-}
-
-}  // namespace
-
-void Form1::MassFactor() { lookupIndexes(u"M", CurrentToken, PickedUnit, MassFromIndex, MassToIndex); }
-void Form1::LengthFactor() { lookupIndexes(u"L", CurrentToken, PickedUnit, LengthFromIndex, LengthToIndex); }
-void Form1::AreaFactor() { lookupIndexes(u"S", CurrentToken, PickedUnit, AreaFromIndex, AreaToIndex); }
-void Form1::VolumeFactor() { lookupIndexes(u"B", CurrentToken, PickedUnit, VolumeFromIndex, VolumeToIndex); }
-void Form1::TimeFactor() { lookupIndexes(u"T", CurrentToken, PickedUnit, TimeFromIndex, TimeToIndex); }
-void Form1::ForceFactor() { lookupIndexes(u"F", CurrentToken, PickedUnit, ForceFromIndex, ForceToIndex); }
-void Form1::HeatFactor() { lookupIndexes(u"J", CurrentToken, PickedUnit, HeatFromIndex, HeatToIndex); }
-void Form1::PressureFactor() { lookupIndexes(u"P", CurrentToken, PickedUnit, PressureFromIndex, PressureToIndex); }
+void Form1::MassFactor() { factorIndexes(u'M'); }
+void Form1::LengthFactor() { factorIndexes(u'L'); }
+void Form1::AreaFactor() { factorIndexes(u'S'); }
+void Form1::VolumeFactor() { factorIndexes(u'B'); }
+void Form1::TimeFactor() { factorIndexes(u'T'); }
+void Form1::ForceFactor() { factorIndexes(u'F'); }
+void Form1::HeatFactor() { factorIndexes(u'J'); }
+void Form1::PressureFactor() { factorIndexes(u'P'); }
 
 void Form1::LookupUnitFactor() {
-    if (ActiveCategory == u"M") {
-        MassFactor();
-    } else if (ActiveCategory == u"L") {
-        LengthFactor();
-    } else if (ActiveCategory == u"S") {
-        AreaFactor();
-    } else if (ActiveCategory == u"B") {
-        VolumeFactor();
-    } else if (ActiveCategory == u"T") {
-        TimeFactor();
-    } else if (ActiveCategory == u"F") {
-        ForceFactor();
-    } else if (ActiveCategory == u"J") {
-        HeatFactor();
-    } else if (ActiveCategory == u"P") {
-        PressureFactor();
-    }
+    if (ActiveCategory.size() != 1) return;
+    if (const CategoryControls* c = categoryOfCode(ActiveCategory[0])) (this->*c->row->factorProcedure)();
 }
 
-void Form1::UnitFactorRatio() {
-    if (ActiveCategory == u"M") {
-        FactorRatio = ratioOf(u"M", MassFromIndex, MassToIndex);
-    } else if (ActiveCategory == u"L") {
-        FactorRatio = ratioOf(u"L", LengthFromIndex, LengthToIndex);
-    } else if (ActiveCategory == u"S") {
-        FactorRatio = ratioOf(u"S", AreaFromIndex, AreaToIndex);
-    } else if (ActiveCategory == u"B") {
-        FactorRatio = ratioOf(u"B", VolumeFromIndex, VolumeToIndex);
-    } else if (ActiveCategory == u"T") {
-        FactorRatio = ratioOf(u"T", TimeFromIndex, TimeToIndex);
-    } else if (ActiveCategory == u"F") {
-        FactorRatio = ratioOf(u"F", ForceFromIndex, ForceToIndex);
-    } else if (ActiveCategory == u"J") {
-        FactorRatio = ratioOf(u"J", HeatFromIndex, HeatToIndex);
-    } else if (ActiveCategory == u"P") {
-        FactorRatio = ratioOf(u"P", PressureFromIndex, PressureToIndex);
-    }
-}
+// The ratio the core used for the change: Factors[picked] / Factors[replaced].
+void Form1::UnitFactorRatio(const UnitChangeResult& change) { FactorRatio = change.ratio; }
 
 }  // namespace quantivex

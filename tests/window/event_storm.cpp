@@ -12,16 +12,20 @@
 #include <cstdlib>
 #include <deque>
 #include <exception>
+#include <memory>
 #include <random>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "catalogue.h"
 #include "events.h"
 #include "factors.h"
 #include "form1.h"
+#include "form1_table.h"
 #include "number_text.h"
 #include "recording_platform.h"
+#include "reflection.h"
 #include "utf.h"
 
 using namespace quantivex;
@@ -58,6 +62,10 @@ struct Storm {
     double errorBound = 0;        // relative rounding the right value may carry
     long events = 0;
     long checked = 0;
+    long restored = 0;
+    Form1State snapshot;
+    std::string snapshotState;
+    double snapshotErrorBound = 0;
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
     int anyButton() {
@@ -97,6 +105,39 @@ struct Storm {
         box.setText(text);
     }
 
+    // How often a person does each kind of thing, when the control shows.
+    static int weightOf(const EventHandler& h) {
+        switch (h.kind) {
+            case EventKind::Click: return h.control.rfind("Label", 0) == 0 ? 3 : 2;
+            case EventKind::DblClick: return 2;
+            case EventKind::MouseDown: return 3;
+            case EventKind::MouseUp: return 1;
+            case EventKind::Timer: return h.control == "Timer3" ? 2 : 4;
+            default: return 0;  // the window's own events and Change come from elsewhere
+        }
+    }
+
+    // Whether a person can raise the event now: its control shows (a timer runs).
+    bool reachable(const EventHandler& h) const {
+        if (const MenuItemRow* item = findMenuItemRow(h.control)) {
+            // The help menu is in the menu bar; unit items only through an open popup.
+            return item->menu == "HLP" && item->caption != u"-";
+        }
+        const ControlRow* row = findControlRow(h.control);
+        if (row == nullptr) return false;
+        return std::visit(
+            [&](auto member) {
+                if constexpr (std::is_same_v<decltype(member), std::size_t>) {
+                    return false;
+                } else if constexpr (std::is_same_v<decltype(member), Timer Form1State::*>) {
+                    return (*form.*member).Enabled;
+                } else {
+                    return (*form.*member).Visible;
+                }
+            },
+            row->member);
+    }
+
     // One thing a user can do in the window as it stands.
     std::string step() {
         if (platform->openPopup) {
@@ -106,55 +147,40 @@ struct Storm {
                 platform->openPopup.reset();
                 return "dismiss";
             }
-            const int i = pick(static_cast<int>(row->menu->items.size()));
-            record("choose " + row->menu->items[static_cast<std::size_t>(i)].name);
+            const std::string& item = row->menu->items[static_cast<std::size_t>(
+                                                           pick(static_cast<int>(row->menu->items.size())))]
+                                          .name;
+            record("choose " + item);
             platform->openPopup.reset();
-            form->UnitItem_Click(*row->category, row->category->units[static_cast<std::size_t>(i)]);
+            findEventHandler(item + "_Click")->run(*form, 0);
             return "pick";
         }
-        std::vector<std::pair<std::string, int>> options;
-        auto add = [&](const std::string& name, int weight = 1) {
-            for (int i = 0; i < weight; ++i) options.emplace_back(name, 0);
-        };
-        add("Command8_Click", 2);
-        add("Command9_Click", 2);
-        add("Command17_Click");
-        add("usr_Click");
-        if (pick(20) == 0) add("usr2_Click");
-        if (pick(20) == 0) add("VER_Click");
-        for (const CategoryControls& c : form->categoryControls()) {
-            if (c.leftButton->Visible) {
-                add(c.leftButton->name + "_MouseDown", 3);
-                add(c.leftButton->name + "_MouseUp");
-            }
-            if (c.rightButton->Visible) add(c.rightButton->name + "_MouseDown", 3);
+        std::vector<const EventHandler*> options;
+        for (const EventHandler& h : eventHandlers()) {
+            // The help file and the version box only record a request: rarely.
+            if ((h.control == "usr2" || h.control == "VER") && pick(20) != 0) continue;
+            const int weight = h.control.rfind("usr", 0) == 0 || h.control == "VER" ? 1 : weightOf(h);
+            if (weight == 0 || !reachable(h)) continue;
+            options.insert(options.end(), static_cast<std::size_t>(weight), &h);
         }
-        for (const Label* l : {&form->Label2, &form->Label3, &form->Label4}) {
-            if (!l->Visible) continue;
-            add(l->name + "_Click", 3);
-            add(l->name + "_DblClick", 2);
+        std::vector<TextBox*> boxes;
+        for (const ControlRow& row : controlRows()) {
+            if (row.kind != ControlKind::TextBox) continue;
+            TextBox& box = *form.*std::get<TextBox Form1State::*>(row.member);
+            if (box.Visible) boxes.insert(boxes.end(), 4, &box);
         }
-        if (form->Label5.Visible) add("Label5_MouseDown", 3);
-        if (form->Label6.Visible) add("Label6_MouseDown", 3);
-        for (TextBox* t : {&form->Text2, &form->Text3, &form->Text4}) {
-            if (t->Visible) add("type " + t->name, 4);
+        const int n = pick(static_cast<int>(options.size() + boxes.size()));
+        if (n >= static_cast<int>(options.size())) {
+            type(*boxes[static_cast<std::size_t>(n) - options.size()]);
+            return "type";
         }
-        if (form->Timer1.Enabled) add("Timer1_Timer", 4);
-        if (form->Timer2.Enabled) add("Timer2_Timer", 4);
-        if (form->Timer3.Enabled) add("Timer3_Timer", 2);
-        const std::string choice = options[static_cast<std::size_t>(pick(static_cast<int>(options.size())))].first;
-        if (choice.rfind("type ", 0) == 0) {
-            const std::string box = choice.substr(5);
-            type(box == "Text2" ? form->Text2 : box == "Text3" ? form->Text3 : form->Text4);
-        } else if (choice.size() > 9 && choice.compare(choice.size() - 9, 9, "_DblClick") == 0) {
+        const EventHandler& h = *options[static_cast<std::size_t>(n)];
+        if (h.kind == EventKind::DblClick) {
             // The platform delivers Click before DblClick.
-            run(choice.substr(0, choice.size() - 9) + "_Click", 0);
-            run(choice, 0);
-        } else {
-            const EventHandler* h = findEventHandler(choice);
-            run(choice, h->takesButton ? anyButton() : 0);
+            run(h.control + "_Click", 0);
         }
-        return choice;
+        run(h.name, h.takesButton ? anyButton() : 0);
+        return h.name;
     }
 
     // Anything at all, reachable or not.
@@ -167,7 +193,7 @@ struct Storm {
             return;
         }
         const EventHandler& h = handlers[static_cast<std::size_t>(n)];
-        if (h.name == "Form_Unload") return;
+        if (h.kind == EventKind::Unload) return;
         run(h.name, h.takesButton ? anyButton() : 0);
     }
 
@@ -267,10 +293,46 @@ struct Storm {
         checkValue(action, rightBefore);
     }
 
+    // Everything a dump shows, and the drawn lines.
+    std::string wholeState() const {
+        std::string out;
+        for (const std::string& n : Form1Reflection::names()) {
+            out += n + "=" + Form1Reflection::toText(*Form1Reflection::get(*form, n)) + "\n";
+        }
+        for (const DrawnLine& l : form->surface.lines()) {
+            out += std::to_string(l.x1) + " " + std::to_string(l.y1) + " " + std::to_string(l.x2) + " " +
+                   std::to_string(l.y2) + " " + std::to_string(l.colour) + "\n";
+        }
+        return out;
+    }
+
+    // Every 500 events a snapshot is taken; 200 events later it is restored and
+    // the window must be exactly as it was.
+    void roundTripSnapshots() {
+        if (events % 500 == 100) {
+            snapshot = form->snapshot();
+            snapshotState = wholeState();
+            snapshotErrorBound = errorBound;
+            record("# snapshot taken");
+        } else if (events % 500 == 300 && !snapshotState.empty()) {
+            form->restore(snapshot);
+            errorBound = snapshotErrorBound;
+            platform->openPopup.reset();
+            record("# snapshot restored");
+            if (wholeState() != snapshotState) fail("the restored snapshot differs from the window it was taken of");
+            snapshotState.clear();
+            ++restored;
+        }
+    }
+
     void run(long count) {
         fresh();
         for (events = 0; events < count; ++events) {
-            if (events % 3000 == 2999) fresh();
+            if (events % 3000 == 2999) {
+                fresh();
+                snapshotState.clear();
+            }
+            if (!chaos) roundTripSnapshots();
             const std::u16string rightBefore = form->Label1.Caption;
             try {
                 if (chaos) {
@@ -311,7 +373,7 @@ int main(int argc, char** argv) {
     }
     Storm storm(seed, chaos);
     storm.run(count);
-    std::printf("event storm: %ld events, seed %u%s, %ld value checks: no fault\n", count, seed,
-                chaos ? ", chaos" : "", storm.checked);
+    std::printf("event storm: %ld events, seed %u%s, %ld value checks, %ld snapshots restored: no fault\n", count,
+                seed, chaos ? ", chaos" : "", storm.checked, storm.restored);
     return 0;
 }

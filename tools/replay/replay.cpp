@@ -1,5 +1,6 @@
 #include "replay.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -8,8 +9,9 @@
 
 #include "events.h"
 #include "form1.h"
-#include "reflection.h"
+#include "form1_table.h"
 #include "number_text.h"
+#include "reflection.h"
 #include "recording_platform.h"
 #include "utf.h"
 
@@ -76,25 +78,26 @@ std::string unescapeCr(std::string_view s) {
     return out;
 }
 
-// The menu that holds an item, found through the handler table's item names.
+// The menu that holds an item.
 std::optional<std::string> menuOfItem(std::string_view item) {
-    static const auto prototype = [] {
-        struct Names {
-            RecordingPlatform platform;
-            Form1 form{platform};
-        };
-        return std::make_unique<Names>();
-    }();
-    const Form1& f = prototype->form;
-    for (const Menu* m : {&f.HLP, &f.MASS, &f.LENG, &f.AREA, &f.VOL, &f.TIM, &f.FORCE, &f.THERM, &f.PRESS}) {
-        for (const MenuItem& i : m->items) {
-            if (i.name == item) return m->name;
-        }
-    }
-    return std::nullopt;
+    const MenuItemRow* row = findMenuItemRow(item);
+    if (row == nullptr) return std::nullopt;
+    return std::string(row->menu);
 }
 
-bool isTextBox(std::string_view name) { return name == "Text2" || name == "Text3" || name == "Text4"; }
+bool isMenu(std::string_view name) {
+    for (const MenuRow& m : menuRows()) {
+        if (m.name == name) return true;
+    }
+    return false;
+}
+
+// The edit box a `type` line names, or null.
+TextBox* textBoxNamed(Form1State& form, std::string_view name) {
+    const ControlRow* row = findControlRow(name);
+    if (row == nullptr || row->kind != ControlKind::TextBox) return nullptr;
+    return &(form.*std::get<TextBox Form1State::*>(row->member));
+}
 
 std::optional<Command> parseExpect(std::string_view rest, std::string& why) {
     const auto [kind, args] = word(rest);
@@ -115,7 +118,7 @@ std::optional<Command> parseExpect(std::string_view rest, std::string& why) {
     }
     if (kind == "popup") {
         const std::string menu(trim(args));
-        if (menu == "HLP" || (menuOfItem(menu + "1") && menu != "HLP")) return ExpectPopup{menu};
+        if (isMenu(menu)) return ExpectPopup{menu};
         why = "unknown menu " + menu;
         return std::nullopt;
     }
@@ -179,7 +182,8 @@ std::optional<Command> parseLine(std::string_view line, bool loaded, std::string
     }
     if (head == "type") {
         const auto [box, text] = word(rest);
-        if (!isTextBox(box)) {
+        const ControlRow* row = findControlRow(box);
+        if (row == nullptr || row->kind != ControlKind::TextBox) {
             why = "type takes Text2, Text3 or Text4";
             return std::nullopt;
         }
@@ -244,8 +248,7 @@ private:
     }
     bool step(const Type& c) {
         platform_.openPopup.reset();
-        TextBox& box = c.box == "Text2" ? form_.Text2 : c.box == "Text3" ? form_.Text3 : form_.Text4;
-        box.setText(fromUtf8(c.text));
+        textBoxNamed(form_, c.box)->setText(fromUtf8(c.text));
         return true;
     }
     bool step(const Choose& c) {

@@ -10,26 +10,26 @@ void Form1::usr_Click() {
     Timer3.Enabled = true;
     // The tick count is not reset: choosing it again lets a running guide continue.
     const auto left = static_cast<float>(static_cast<double>(Width) / 2 - 1850);
-    for (Label* l : {&Label8, &Label9, &Label10, &Label11}) l->Left = left;
+    for (Label* l : guideLabels()) l->Left = left;
 }
 
 void Form1::Timer3_Timer() {
     GuideTick = static_cast<int16_t>(GuideTick + 1);
     // One label per step; every tick sets the visibility again.
-    Label* const steps[] = {&Label8, &Label9, &Label10, &Label11};
+    const auto steps = guideLabels();
     for (int step = 0; step < 4; ++step) {
         if (GuideTick < 10 * (step + 1)) {
-            steps[step]->Visible = true;
+            steps[static_cast<std::size_t>(step)]->Visible = true;
             return;
         }
-        steps[step]->Visible = false;
+        steps[static_cast<std::size_t>(step)]->Visible = false;
     }
     GuideTick = 0;
     Timer3.Enabled = false;
 }
 
 Form2& Form1::Form2Instance() {
-    if (!form2) form2 = std::make_unique<Form2>();
+    if (!form2) form2.emplace();
     return *form2;
 }
 

@@ -75,45 +75,60 @@ void Form1::Label2_Click() {
     RightDenominatorReplaceIndex = 0;
     if (EditingLeftValue == 0) return;
     withErrorTrap([&] {
-        const std::u16string& typed = Text2.Text();
-        const std::optional<double> number = typed.empty() ? std::optional<double>(0.0) : parseNumberStrict(typed);
-        if (!number) {
-            // Not a number: keep the box open on what was typed, rescale nothing.
-            platform_.Beep();
-            Text2.Visible = true;
-            platform_.setFocus(Text2);
-            Timer2.Enabled = true;
+        const std::optional<double> typed = typedLeftValue();
+        if (!typed) {
+            refuseTypedValue();
             return;
         }
-        // A right value cleared with the left one comes back even when the value
-        // typed is the value the edit began with.
-        auto changed = [&] { return Text2.Text() != LeftValueBeforeEdit || Label1.Caption.empty(); };
-        if (*number == 0) {
-            // A zero left value could never be scaled from again: it becomes 1.
-            platform_.Beep();
-            Text2.setText(u"1");
-            Label2.Caption = u"1";
-            if (changed()) {
-                ResultRescaled = 1;
-                rescaleRightValue();
-                EditingLeftValue = 0;
-                RedrawDisplay();
-            }
-        }
+        if (*typed == 0) replaceZeroByOne();
+        // A unit edit hidden by set units is still open: the value edit waits for it.
         if (LeftNumeratorEditOpen == 1 || LeftDenominatorEditOpen == 1) return;
-        surface.Cls();
-        Text2.Visible = false;
-        if (ResultRescaled != 1 && changed()) {
-            rescaleRightValue();
-            EditingLeftValue = 0;
-            RedrawDisplay();
-        }
-        ResultRescaled = 0;
-        Label1.BackColor = kSilver;
-        Label2.BackColor = kSilver;
+        closeValueEdit();
+    });
+}
+
+std::optional<double> Form1::typedLeftValue() const {
+    const std::u16string& typed = Text2.Text();
+    return typed.empty() ? std::optional<double>(0.0) : parseNumberStrict(typed);
+}
+
+// Not a number: keep the box open on what was typed, rescale nothing.
+void Form1::refuseTypedValue() {
+    platform_.Beep();
+    Text2.Visible = true;
+    platform_.setFocus(Text2);
+    Timer2.Enabled = true;
+}
+
+// A right value cleared with the left one comes back even when the value
+// typed is the value the edit began with.
+bool Form1::valueChangedByEdit() const { return Text2.Text() != LeftValueBeforeEdit || Label1.Caption.empty(); }
+
+// A zero left value could never be scaled from again: it becomes 1.
+void Form1::replaceZeroByOne() {
+    platform_.Beep();
+    Text2.setText(u"1");
+    Label2.Caption = u"1";
+    if (!valueChangedByEdit()) return;
+    ResultRescaled = 1;
+    rescaleRightValue();
+    EditingLeftValue = 0;
+    RedrawDisplay();
+}
+
+void Form1::closeValueEdit() {
+    surface.Cls();
+    Text2.Visible = false;
+    if (ResultRescaled != 1 && valueChangedByEdit()) {
+        rescaleRightValue();
         EditingLeftValue = 0;
         RedrawDisplay();
-    });
+    }
+    ResultRescaled = 0;
+    Label1.BackColor = kSilver;
+    Label2.BackColor = kSilver;
+    EditingLeftValue = 0;
+    RedrawDisplay();
 }
 
 // ---- the units ----
@@ -232,34 +247,32 @@ void Form1::selectLeftUnits(bool denominator) {
 }
 
 void Form1::commitTypedUnits(bool denominator) {
-    Label& label = denominator ? Label4 : Label3;
-    std::u16string& dims = denominator ? LeftDenominatorDims : LeftNumeratorDims;
+    const Label& label = denominator ? Label4 : Label3;
     surface.Cls();
-    dims.clear();
-    CurrentToken.clear();
-    int32_t& length = denominator ? LeftDenominatorUnitsLength : LeftNumeratorUnitsLength;
-    length = static_cast<int32_t>(label.Caption.size());
-    if (length != 0) {
-        for (int32_t i = 0; i < length; ++i) {
-            ScanChar = label.Caption.substr(static_cast<std::size_t>(i), 1);
-            if (isUnitSeparator(ScanChar[0])) {
-                IdentifyLeftUnitToken();
-                dims += TokenCategory;
-                ScanChar.clear();
-                CurrentToken.clear();
-            } else {
-                CurrentToken += ScanChar;
-            }
-        }
-        IdentifyLeftUnitToken();
-        dims += TokenCategory;
-        CurrentToken.clear();
-    }
+    std::u16string& dims = denominator ? LeftDenominatorDims : LeftNumeratorDims;
+    dims = dimensionsOf(label.Caption);
+    (denominator ? LeftDenominatorUnitsLength : LeftNumeratorUnitsLength) = static_cast<int32_t>(label.Caption.size());
     (denominator ? LeftDenominatorEditOpen : LeftNumeratorEditOpen) = 0;
     (denominator ? RightDenominatorDims : RightNumeratorDims) = dims;
     (denominator ? Label6 : Label5).BackColor = kSilver;
     (denominator ? Text4 : Text3).Visible = false;
     RedrawDisplay();
+}
+
+// One category code per token, through the register's scan variables.
+std::u16string Form1::dimensionsOf(const std::u16string& expression) {
+    std::u16string dims;
+    CurrentToken.clear();
+    if (expression.empty()) return dims;
+    for (const std::u16string& token : splitUnits(expression)) {
+        CurrentToken = token;
+        IdentifyLeftUnitToken();
+        dims += TokenCategory;
+    }
+    CurrentToken.clear();
+    // The scan leaves the last character it read, or nothing after a separator.
+    ScanChar = isUnitSeparator(expression.back()) ? u"" : expression.substr(expression.size() - 1);
+    return dims;
 }
 
 void Form1::IdentifyLeftUnitToken() {

@@ -1,21 +1,9 @@
 // A press on a right unit label chooses which part of the right fraction the
 // next picks change, and shows one right-row button per category found there.
-#include <algorithm>
-#include <iterator>
-
 #include "catalogue.h"
 #include "form1_impl.h"
 
 namespace quantivex {
-namespace {
-
-// The order in which a dimension code finds its button: pressure before heat.
-constexpr struct {
-    char16_t code;
-    int flag;
-} kRightRowOrder[] = {{u'M', 1}, {u'L', 2}, {u'S', 3}, {u'B', 4}, {u'T', 5}, {u'F', 6}, {u'P', 7}, {u'J', 8}};
-
-}  // namespace
 
 void Form1::Label5_MouseDown(int16_t /*button*/) { pressRightUnits(false); }
 void Form1::Label6_MouseDown(int16_t /*button*/) { pressRightUnits(true); }
@@ -52,12 +40,11 @@ void Form1::ShowRightCategoryButtons() {
     RightButtonX = 1350;
     RightButtonBaseX = static_cast<double>(Width) / 2 - 3000 - static_cast<double>(Label5.Width) / 20;
     for (char16_t c : ChangingRightDims) {
-        const auto* entry = std::find_if(std::begin(kRightRowOrder), std::end(kRightRowOrder),
-                                         [c](const auto& e) { return e.code == c; });
-        if (entry == std::end(kRightRowOrder)) continue;  // no category's code
-        int16_t& placed = RightButtonPlaced[static_cast<std::size_t>(entry->flag)];
+        const CategoryControls* category = categoryOfCode(c);
+        if (category == nullptr) continue;  // no category's code
+        int16_t& placed = RightButtonPlaced[category->row->placedFlag];
         if (placed == 1) continue;  // one button per category
-        const CategoryControls& row = *categoryOfCode(c);
+        const CategoryControls& row = *category;
         row.menu->Enabled = true;
         RightButtonX = static_cast<int16_t>(RightButtonX + 570);
         row.rightButton->Left = static_cast<float>(RightButtonBaseX + RightButtonX);
