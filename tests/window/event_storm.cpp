@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <deque>
 #include <exception>
+#include <limits>
 #include <memory>
 #include <random>
 #include <string>
@@ -38,7 +39,11 @@ const std::vector<std::u16string>& textPool() {
                                          u"Kg", u"m\uFF65m\uFF65m", u"0", u"0.0", u"00", u"1e300", u"-5", u"1e-300",
                                          u"abc", u"kg\uFF65", u"\uFF65kg", u"\u03BCm\uFF65\u212B", u"2.5", u"5",
                                          u"1.e+04", u"k g", u"sec", u"kg\uFF65\uFF65m", u"1e", u"1.2.3", u"1E+15",
-                                         u"Pa\uFF65kWhr", u"lb\uFF65min", u"\xD800", u"3e-7", u"123456789012"};
+                                         u"Pa\uFF65kWhr", u"lb\uFF65min", u"\xD800", u"3e-7", u"123456789012",
+                                         // extreme magnitudes: the rescale must neither underflow nor overflow
+                                         // on the way to a result that is a double
+                                         u"1e200", u"1e-200", u"1e308", u"1e-320", u"-0", u"4.9e-324",
+                                         u"1.7976931348623157e308", u"2.2250738585072014e-308", u"-1e150"};
         for (const Category& c : categories()) {
             for (const Unit& u : c.units) p.emplace_back(u.symbol);
         }
@@ -52,8 +57,9 @@ const std::vector<std::u16string>& textPool() {
 }
 
 struct Storm {
-    explicit Storm(unsigned seed, bool chaos) : rng(seed), chaos(chaos) {}
+    explicit Storm(unsigned seed, bool chaos) : seed(seed), rng(seed), chaos(chaos) {}
 
+    unsigned seed;
     std::mt19937 rng;
     bool chaos;
     std::unique_ptr<RecordingPlatform> platform;
@@ -98,8 +104,17 @@ struct Storm {
         h->run(*form, static_cast<int16_t>(button));
     }
 
+    // Into the value box a person mostly types numbers, large and small ones too.
+    static const std::vector<std::u16string>& numberPool() {
+        static const std::vector<std::u16string> pool = {u"5", u"2.5", u"0", u"-5", u"1e200", u"1e-200", u"1e300",
+                                                        u"1e-300", u"1e308", u"1e-320", u"4.9e-324", u"-1e150",
+                                                        u"1.7976931348623157e308", u"123456789012", u"3e-7"};
+        return pool;
+    }
+
     void type(TextBox& box) {
-        const std::u16string& text = textPool()[static_cast<std::size_t>(pick(static_cast<int>(textPool().size())))];
+        const auto& pool = &box == &form->Text2 && pick(2) == 0 ? numberPool() : textPool();
+        const std::u16string& text = pool[static_cast<std::size_t>(pick(static_cast<int>(pool.size())))];
         platform->openPopup.reset();
         record("type " + box.name + " " + toUtf8(text));
         box.setText(text);
@@ -198,7 +213,8 @@ struct Storm {
     }
 
     [[noreturn]] void fail(const std::string& why) {
-        std::fprintf(stderr, "event storm: %s after %ld events\nreplay of the last events:\n", why.c_str(), events);
+        std::fprintf(stderr, "event storm (seed %u%s): %s after %ld events\nreplay of the last events:\n", seed,
+                     chaos ? ", chaos" : "", why.c_str(), events);
         for (const std::string& l : log) std::fprintf(stderr, "%s\n", l.c_str());
         std::exit(1);
     }
@@ -267,6 +283,11 @@ struct Storm {
         const auto left = parseNumberStrict(f.Label2.Caption);
         const auto right = parseNumberStrict(f.Label1.Caption);
         if (!left || !right) return;
+        // A subnormal value carries fewer digits than any rounding bound here:
+        // values scaled from it are not checked until the sides are mirrored again.
+        auto subnormal = [](double v) { return v != 0 && std::fabs(v) < std::numeric_limits<double>::min(); };
+        if (subnormal(*left) || subnormal(*right) || subnormal(f.LeftValue)) errorBound = std::numeric_limits<double>::infinity();
+        if (std::isinf(errorBound)) return;
         double numerator = 1;
         double denominator = 1;
         if (!ratioProduct(f.Label3.Caption, f.Label5.Caption, numerator) ||

@@ -1,6 +1,8 @@
 // Editing the left side in place: a click on a unit label chooses where picked
 // units go (and commits a typed unit expression), a double click opens an edit
 // box, and the timers mirror what is typed into the labels.
+#include <cmath>
+
 #include "catalogue.h"
 #include "form1_impl.h"
 #include "number_text.h"
@@ -54,6 +56,33 @@ void Form1::copyLeftToRight() {
     Label6.Caption = Label4.Caption;
 }
 
+namespace {
+
+// new ÷ old × right in that order, as the window has always computed it, while
+// neither step leaves the range of normal doubles. Where the quotient under- or
+// overflows although the product would not, the same product is formed from
+// mantissas and exponents apart, so the right value never collapses to 0 or
+// overflows on the way to a result that is a double.
+double proportional(double newLeft, double oldLeft, double oldRight) {
+    const double quotient = newLeft / oldLeft;
+    const double result = quotient * oldRight;
+    if (newLeft == 0 || oldRight == 0 || !std::isfinite(newLeft) || !std::isfinite(oldRight)) return result;
+    if (std::isnormal(quotient) && std::isfinite(result) && result != 0) return result;
+    int newExponent = 0;
+    int oldExponent = 0;
+    int rightExponent = 0;
+    const double newMantissa = std::frexp(newLeft, &newExponent);
+    const double oldMantissa = std::frexp(oldLeft, &oldExponent);
+    const double rightMantissa = std::frexp(oldRight, &rightExponent);
+    // Mantissas lie in [0.5, 1): their quotient times the third stays within (0.125, 2).
+    const double scaled = std::ldexp(newMantissa / oldMantissa * rightMantissa, newExponent - oldExponent + rightExponent);
+    // A true result below the smallest double is outside the range as much as one above the largest.
+    if (scaled == 0) throw RuntimeFailure("result outside the double range");
+    return scaled;
+}
+
+}  // namespace
+
 void Form1::rescaleRightValue() {
     if (Label1.Caption.empty()) {
         // The right value was cleared with the left one (an emptied box, or set
@@ -66,7 +95,7 @@ void Form1::rescaleRightValue() {
     if (LeftValue == 0) throw RuntimeFailure("division by zero");
     const double newLeft = leadingNumber(Label2.Caption);
     const double oldRight = leadingNumber(Label1.Caption);
-    Label1.Caption = numberToText(checkedResult(newLeft / LeftValue * oldRight));
+    Label1.Caption = numberToText(checkedResult(proportional(newLeft, LeftValue, oldRight)));
 }
 
 void Form1::Label2_Click() {
@@ -80,11 +109,25 @@ void Form1::Label2_Click() {
             refuseTypedValue();
             return;
         }
-        if (*typed == 0) replaceZeroByOne();
-        // A unit edit hidden by set units is still open: the value edit waits for it.
-        if (LeftNumeratorEditOpen == 1 || LeftDenominatorEditOpen == 1) return;
-        closeValueEdit();
+        try {
+            if (*typed == 0) replaceZeroByOne();
+            // A unit edit hidden by set units is still open: the value edit waits for it.
+            if (LeftNumeratorEditOpen == 1 || LeftDenominatorEditOpen == 1) return;
+            closeValueEdit();
+        } catch (const RuntimeFailure&) {
+            // A value whose right side leaves the double range: the edit stays
+            // open on it, so it can be corrected, and the next commit rescales.
+            ResultRescaled = 0;
+            keepValueEditOpen();
+            throw;
+        }
     });
+}
+
+void Form1::keepValueEditOpen() {
+    Text2.Visible = true;
+    platform_.setFocus(Text2);
+    Timer2.Enabled = true;
 }
 
 std::optional<double> Form1::typedLeftValue() const {
@@ -95,9 +138,7 @@ std::optional<double> Form1::typedLeftValue() const {
 // Not a number: keep the box open on what was typed, rescale nothing.
 void Form1::refuseTypedValue() {
     platform_.Beep();
-    Text2.Visible = true;
-    platform_.setFocus(Text2);
-    Timer2.Enabled = true;
+    keepValueEditOpen();
 }
 
 // A right value cleared with the left one comes back even when the value
