@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <unordered_map>
 
 #include <type_traits>
 #include <variant>
@@ -124,6 +125,21 @@ void MainWindow::createMenuBar() {
 
 namespace {
 
+// What each control is, for screen readers: the equation's parts by their role,
+// the two rows of category buttons apart. Buttons not listed are named by
+// their captions, the guide labels by their texts.
+QString accessibleNameOf(std::string_view control, const std::u16string& caption) {
+    static const std::unordered_map<std::string_view, QString> kNames = {
+        {"Label2", QStringLiteral("左辺の数値")},     {"Label3", QStringLiteral("左辺の分子")},
+        {"Label4", QStringLiteral("左辺の分母")},     {"Label1", QStringLiteral("右辺の数値")},
+        {"Label5", QStringLiteral("右辺の分子")},     {"Label6", QStringLiteral("右辺の分母")},
+        {"Label7", QStringLiteral("等号")},           {"Text2", QStringLiteral("左辺の数値の入力")},
+        {"Text3", QStringLiteral("左辺の分子の入力")}, {"Text4", QStringLiteral("左辺の分母の入力")},
+    };
+    if (const auto it = kNames.find(control); it != kNames.end()) return it->second;
+    return toQString(caption);
+}
+
 // The mouse button a signal carries as its int argument; other arguments carry none.
 template <typename T>
 int16_t buttonArgument(const T& value) {
@@ -166,6 +182,7 @@ void MainWindow::createWidgets() {
                     w->setFont(toQFont((f.*member).font));
                     w->setAlignment(Qt::AlignCenter);
                     w->setAutoFillBackground(true);
+                    w->setAccessibleName(accessibleNameOf(row.name, (f.*member).Caption));
                     bind(w, &EquationLabel::clicked, row.name, EventKind::Click);
                     bind(w, &EquationLabel::doubleClicked, row.name, EventKind::DblClick);
                     bind(w, &EquationLabel::pressed, row.name, EventKind::MouseDown);
@@ -177,6 +194,7 @@ void MainWindow::createWidgets() {
                     auto* w = new QLineEdit(client_);
                     w->setObjectName(name);
                     w->setFont(toQFont(model->font));
+                    w->setAccessibleName(accessibleNameOf(row.name, {}));
                     // Typing goes to the model through the box's setter, which raises Change.
                     connect(w, &QLineEdit::textEdited, this, [this, model](const QString& text) {
                         model->setText(fromQString(text));
@@ -226,6 +244,13 @@ QPushButton* MainWindow::createButton(const CommandButton& model, std::string_vi
     }
     w->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     w->setText(toQString(model.Caption));
+    QString accessible = accessibleNameOf(name, model.Caption);
+    for (const CategoryControls& c : form_->categoryControls()) {
+        // The two rows carry the same captions: say which side each one serves.
+        if (c.leftButton == &model) accessible += QStringLiteral("（左辺の単位）");
+        if (c.rightButton == &model) accessible += QStringLiteral("（右辺の単位）");
+    }
+    w->setAccessibleName(accessible);
     w->setFont(toQFont(model.font));
     return w;
 }
@@ -281,7 +306,10 @@ void MainWindow::sync() {
     for (auto& [model, w] : labels_) {
         setGeometryFrom(w, *model, scale_);
         const QString text = toQString(model->Caption);
-        if (w->text() != text) w->setText(text);
+        if (w->text() != text) {
+            w->setText(text);
+            w->setAccessibleDescription(text);  // a screen reader reads the label's text with its name
+        }
         setBackground(w, model->BackColor, QPalette::Window);
     }
     for (auto& [model, w] : buttons_) setGeometryFrom(w, *model, scale_);
