@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QToolTip>
+#include <limits>
 #include <unordered_map>
 
 #include <type_traits>
@@ -191,16 +193,19 @@ void MainWindow::createWidgets() {
                     buttons_.emplace_back(&(f.*member), createButton(f.*member, row.name));
                 } else if constexpr (std::is_same_v<M, TextBox Form1State::*>) {
                     TextBox* model = &(f.*member);
-                    auto* w = new QLineEdit(client_);
+                    auto* w = new EditBox(client_);
                     w->setObjectName(name);
                     w->setFont(toQFont(model->font));
                     w->setAccessibleName(accessibleNameOf(row.name, {}));
-                    // Typing goes to the model through the box's setter, which raises Change.
-                    connect(w, &QLineEdit::textEdited, this, [this, model](const QString& text) {
-                        model->setText(fromQString(text));
-                        sync();
-                        afterHandler();
-                    });
+                    // Qt would cut a longer paste without a word; the session refuses it whole.
+                    w->setMaxLength(std::numeric_limits<int>::max());
+                    // Typing goes to the model through the session, which screens it
+                    // and sets the box's text (raising Change).
+                    connect(w, &QLineEdit::textEdited, this,
+                            [this, model](const QString& text) { afterInput([&] { session_.type(*model, fromQString(text)); }); });
+                    connect(w, &QLineEdit::returnPressed, this,
+                            [this, model] { afterInput([&] { session_.enter(*model); }); });
+                    connect(w, &EditBox::escapePressed, this, [this, model] { afterInput([&] { session_.escape(*model); }); });
                     boxes_.emplace_back(model, w);
                 } else if constexpr (std::is_same_v<M, Timer Form1State::*>) {
                     auto* qt = new QTimer(this);
@@ -214,6 +219,15 @@ void MainWindow::createWidgets() {
     }
     // The edit boxes lie above the labels they overlay.
     for (auto& [model, w] : boxes_) w->raise();
+    hint_ = new QLabel(client_);
+    hint_->setObjectName(QStringLiteral("hint"));
+    hint_->setAccessibleName(QStringLiteral("入力の注意"));
+    hint_->setFrameShape(QFrame::Box);
+    hint_->setMargin(3);
+    hint_->setAutoFillBackground(true);
+    hint_->setPalette(QToolTip::palette());
+    hint_->setFont(toQFont(f.Text2.font));
+    hint_->hide();
 
     // Keyboard focus follows the controls' tab indexes.
     std::vector<std::pair<int, QWidget*>> focusOrder;
@@ -260,7 +274,11 @@ QWidget* MainWindow::widgetNamed(const std::string& name) const {
 }
 
 void MainWindow::dispatch(const EventHandler& handler, int16_t button) {
-    handler.run(*form_, button);
+    afterInput([&] { session_.run(handler, button); });
+}
+
+void MainWindow::afterInput(const std::function<void()>& input) {
+    input();
     sync();
     afterHandler();
 }
@@ -269,9 +287,30 @@ void MainWindow::afterHandler() {
     if (const auto focus = platform_.takeFocus()) {
         if (QWidget* w = widgetNamed(*focus)) w->setFocus(Qt::OtherFocusReason);
     }
+    if (const auto hint = platform_.takeHint()) showHint(hint->first, hint->second);
     // Message boxes and the popup menu come after the handler has returned.
     for (const PendingMessage& m : platform_.takeMessages()) showMessage(m);
     if (const auto popup = platform_.takePopup()) showPopup(*popup);
+}
+
+// The hint sits just under the control it speaks of, inside the window.
+void MainWindow::showHint(const std::string& control, const std::u16string& text) {
+    if (text.empty()) {
+        hint_->hide();
+        return;
+    }
+    const QWidget* near = widgetNamed(control);
+    hint_->setText(toQString(text));
+    hint_->setAccessibleDescription(hint_->text());
+    hint_->adjustSize();
+    const int width = std::min(hint_->width(), client_->width());
+    hint_->resize(width, hint_->height());
+    QPoint at = near != nullptr ? near->geometry().bottomLeft() + QPoint(0, 2) : QPoint(0, 0);
+    if (at.y() + hint_->height() > client_->height() && near != nullptr) at.setY(near->y() - hint_->height() - 2);
+    at.setX(std::clamp(at.x(), 0, std::max(0, client_->width() - width)));
+    hint_->move(at);
+    hint_->show();
+    hint_->raise();
 }
 
 void MainWindow::showMessage(const PendingMessage& message) {
@@ -314,9 +353,12 @@ void MainWindow::sync() {
     }
     for (auto& [model, w] : buttons_) setGeometryFrom(w, *model, scale_);
     for (auto& [model, w] : boxes_) {
-        setGeometryFrom(w, *model, scale_);
         const QString text = toQString(model->Text());
         if (w->text() != text) w->setText(text);
+        const bool opening = model->Visible && !w->isVisibleTo(client_);
+        setGeometryFrom(w, *model, scale_);
+        // A box opens with its whole text selected, so the first key replaces it.
+        if (opening) w->selectAll();
         setBackground(w, model->BackColor, QPalette::Base);
     }
     for (auto& [model, qt] : timers_) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,7 +13,9 @@
 #include "events.h"
 #include "form1.h"
 #include "qt_platform.h"
+#include "session.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
@@ -35,6 +38,7 @@ public:
 
     // Runs one event of the form, then carries out what it asked for and syncs.
     void dispatch(const EventHandler& handler, int16_t button);
+    Session& session() { return session_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,12 +53,17 @@ private:
     void afterHandler();
     void showMessage(const PendingMessage& message);
     void showPopup(const std::string& menuName);
+    void showHint(const std::string& control, const std::u16string& text);
+    // Any input (an event, typing, Enter, Escape), then the sync and what it asked for.
+    void afterInput(const std::function<void()>& input);
     QWidget* widgetNamed(const std::string& name) const;
 
     QtPlatform platform_;
     std::unique_ptr<Form1> form_;
+    Session session_{*form_};
     TwipScale scale_;
     ClientArea* client_ = nullptr;
+    QLabel* hint_ = nullptr;
     std::vector<std::pair<Label*, EquationLabel*>> labels_;
     std::vector<std::pair<CommandButton*, QPushButton*>> buttons_;
     std::vector<std::pair<TextBox*, QLineEdit*>> boxes_;

@@ -54,8 +54,14 @@ void QtPlatform::endProgram() {
     QApplication::quit();
 }
 
+void QtPlatform::showHint(const Control& near, const std::u16string& text) { hint_.emplace(near.name, text); }
+void QtPlatform::hideHint() { hint_.emplace(std::string(), std::u16string()); }
+
 std::vector<PendingMessage> QtPlatform::takeMessages() { return std::exchange(messages_, {}); }
 std::optional<std::string> QtPlatform::takePopup() { return std::exchange(popup_, std::nullopt); }
 std::optional<std::string> QtPlatform::takeFocus() { return std::exchange(focus_, std::nullopt); }
+std::optional<std::pair<std::string, std::u16string>> QtPlatform::takeHint() {
+    return std::exchange(hint_, std::nullopt);
+}
 
 }  // namespace quantivex

@@ -36,11 +36,16 @@ public:
     void showHelp(const std::u16string& file, int command, int32_t context) override;
     void setFocus(const Control& control) override;
     void endProgram() override;
+    void showHint(const Control& near, const std::u16string& text) override;
+    void hideHint() override;
 
     // For the main window after each handler.
     std::vector<PendingMessage> takeMessages();
     std::optional<std::string> takePopup();
     std::optional<std::string> takeFocus();
+    // The hint to show now (control and text), an empty text to hide it, or
+    // nothing when the last event left it alone.
+    std::optional<std::pair<std::string, std::u16string>> takeHint();
     bool endRequested() const { return ended_; }
     HelpWindow* helpWindow() const { return help_; }
 
@@ -49,6 +54,7 @@ private:
     std::vector<PendingMessage> messages_;
     std::optional<std::string> popup_;
     std::optional<std::string> focus_;
+    std::optional<std::pair<std::string, std::u16string>> hint_;
     QPointer<HelpWindow> help_;
     bool ended_ = false;
 };

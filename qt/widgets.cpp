@@ -1,5 +1,6 @@
 #include "widgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace quantivex {
@@ -40,6 +41,18 @@ void CategoryButton::mousePressEvent(QMouseEvent* event) {
 void CategoryButton::mouseReleaseEvent(QMouseEvent* event) {
     QPushButton::mouseReleaseEvent(event);
     emit mouseUp(buttonCode(event->button()));
+}
+
+}  // namespace quantivex
+
+namespace quantivex {
+
+void EditBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        emit escapePressed();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 }  // namespace quantivex

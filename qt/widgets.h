@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace quantivex {
@@ -38,6 +39,19 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// An edit box that also reports Escape (Enter comes as returnPressed).
+class EditBox : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+
+signals:
+    void escapePressed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The window's Button argument: 1 left, 2 right, 4 middle.

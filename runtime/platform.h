@@ -31,6 +31,11 @@ public:
     virtual Version version() const { return programVersion(); }
     virtual void setFocus(const Control& control) = 0;
     virtual void endProgram() = 0;
+    // A short note beside a control that says why an entry was refused, where a
+    // beep alone would leave a person guessing. Not modal; it stays until
+    // hideHint or the next hint.
+    virtual void showHint(const Control& near, const std::u16string& text) = 0;
+    virtual void hideHint() = 0;
 };
 
 }  // namespace quantivex

@@ -35,6 +35,12 @@ public:
     }
     void setFocus(const Control& control) override { focus = control.name; }
     void endProgram() override { ended = true; }
+    void showHint(const Control& near, const std::u16string& text) override {
+        hint = text;
+        hintControl = near.name;
+        hints.push_back(text);
+    }
+    void hideHint() override { hint.reset(); }
 
     float screenW = 28800;
     float screenH = 16200;
@@ -44,6 +50,9 @@ public:
     std::optional<std::string> openPopup;  // the popup menu the last event opened
     std::string focus;
     bool ended = false;
+    std::optional<std::u16string> hint;  // the hint showing now
+    std::string hintControl;
+    std::vector<std::u16string> hints;  // every hint shown
 };
 
 }  // namespace quantivex

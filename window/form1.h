@@ -146,6 +146,7 @@ private:
     std::u16string dimensionsOf(const std::u16string& expression);
     std::optional<double> typedLeftValue() const;
     void refuseTypedValue();
+    void takeTypedText(TextBox& box);
     void keepValueEditOpen();
     bool valueChangedByEdit() const;
     void replaceZeroByOne();

@@ -29,6 +29,12 @@ inline double checkedResult(double value) {
     return value;
 }
 
+// A typed text as a message quotes it: a long paste is cut to its start.
+inline std::u16string shortened(const std::u16string& text) {
+    constexpr std::size_t kShown = 40;
+    return text.size() <= kShown ? text : text.substr(0, kShown) + u"…";
+}
+
 // An index variable of the register; two of them are 16-bit.
 using IndexVariable = std::variant<int32_t Form1State::*, int16_t Form1State::*>;
 

@@ -12,6 +12,7 @@
 #include "form1_table.h"
 #include "number_text.h"
 #include "reflection.h"
+#include "session.h"
 #include "recording_platform.h"
 #include "utf.h"
 
@@ -111,6 +112,8 @@ std::optional<Command> parseExpect(std::string_view rest, std::string& why) {
         return ExpectMessage{unescapeCr(parts[0]), parts[1], *style};
     }
     if (kind == "no" && trim(args) == "message") return ExpectNoMessage{};
+    if (kind == "no" && trim(args) == "hint") return ExpectNoHint{};
+    if (kind == "hint") return ExpectHint{std::string(args)};
     if (kind == "beeps") {
         if (const auto n = integer(args)) return ExpectBeeps{*n};
         why = "expect beeps takes a count";
@@ -189,6 +192,15 @@ std::optional<Command> parseLine(std::string_view line, bool loaded, std::string
         }
         return Type{std::string(box), std::string(text)};
     }
+    if (head == "key") {
+        const auto [box, key] = word(rest);
+        const ControlRow* row = findControlRow(box);
+        if (row == nullptr || row->kind != ControlKind::TextBox || (trim(key) != "Enter" && trim(key) != "Escape")) {
+            why = "key takes Text2, Text3 or Text4 and Enter or Escape";
+            return std::nullopt;
+        }
+        return Key{std::string(box), trim(key) == "Enter"};
+    }
     if (head == "choose") {
         const std::string item(trim(rest));
         const auto menu = menuOfItem(item);
@@ -243,13 +255,30 @@ private:
     }
     bool step(const Event& c) {
         platform_.openPopup.reset();  // any new event closes an open popup menu
-        findEventHandler(c.handler)->run(form_, static_cast<int16_t>(c.button));
+        session_.run(*findEventHandler(c.handler), static_cast<int16_t>(c.button));
         return true;
     }
     bool step(const Type& c) {
         platform_.openPopup.reset();
-        textBoxNamed(form_, c.box)->setText(fromUtf8(c.text));
+        session_.type(*textBoxNamed(form_, c.box), fromUtf8(c.text));  // a refusal shows as a hint
         return true;
+    }
+    bool step(const Key& c) {
+        platform_.openPopup.reset();
+        TextBox& box = *textBoxNamed(form_, c.box);
+        if (c.enter) {
+            session_.enter(box);
+        } else {
+            session_.escape(box);
+        }
+        return true;
+    }
+    bool step(const ExpectHint& c) {
+        const std::string got = platform_.hint ? "hint " + toUtf8(*platform_.hint) : "no hint";
+        return (platform_.hint && *platform_.hint == fromUtf8(c.text)) || fail("hint " + c.text, got);
+    }
+    bool step(const ExpectNoHint&) {
+        return !platform_.hint || fail("no hint", "hint " + toUtf8(*platform_.hint));
     }
     bool step(const Choose& c) {
         if (platform_.openPopup != c.menu) {
@@ -262,7 +291,7 @@ private:
             return fail(c.item + " visible and enabled", "it is not");
         }
         platform_.openPopup.reset();
-        findEventHandler(c.item + "_Click")->run(form_, 0);
+        session_.run(*findEventHandler(c.item + "_Click"));
         return true;
     }
     bool step(const Dismiss&) {
@@ -351,6 +380,7 @@ private:
     std::ostream& out_;
     RecordingPlatform platform_;
     Form1 form_{platform_};
+    Session session_{form_};
     int line_ = 0;
     std::size_t nextMessage_ = 0;
     int beepsSeen_ = 0;

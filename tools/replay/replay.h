@@ -24,9 +24,12 @@ struct ExpectPopup { std::string menu; };
 struct ExpectHelp { std::string file; int command; int context; };
 struct ExpectDrawn { float x1, y1, x2, y2; unsigned colour; };
 struct Dump {};
+struct Key { std::string box; bool enter; };  // Enter or Escape in an edit box
+struct ExpectHint { std::string text; };       // the hint showing now
+struct ExpectNoHint {};
 
 using Command = std::variant<Screen, Event, Type, Choose, Dismiss, ExpectValue, ExpectMessage, ExpectNoMessage,
-                             ExpectBeeps, ExpectPopup, ExpectHelp, ExpectDrawn, Dump>;
+                             ExpectBeeps, ExpectPopup, ExpectHelp, ExpectDrawn, Dump, Key, ExpectHint, ExpectNoHint>;
 
 struct Line {
     int number;

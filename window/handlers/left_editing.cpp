@@ -6,6 +6,7 @@
 #include "catalogue.h"
 #include "form1_impl.h"
 #include "number_text.h"
+#include "typed_text.h"
 
 namespace quantivex {
 
@@ -104,6 +105,10 @@ void Form1::Label2_Click() {
     RightDenominatorReplaceIndex = 0;
     if (EditingLeftValue == 0) return;
     withErrorTrap([&] {
+        takeTypedText(Text2);
+        // Mirrored once more, as the next tick would: the check and the rescale
+        // must read the same text, however quickly the click followed a key.
+        Timer2_Timer();
         const std::optional<double> typed = typedLeftValue();
         if (!typed) {
             refuseTypedValue();
@@ -135,11 +140,15 @@ std::optional<double> Form1::typedLeftValue() const {
     return typed.empty() ? std::optional<double>(0.0) : parseNumberStrict(typed);
 }
 
-// Not a number: keep the box open on what was typed, rescale nothing.
+// Not a number: keep the box open on what was typed, rescale nothing, and say why.
 void Form1::refuseTypedValue() {
     platform_.Beep();
+    platform_.showHint(Text2, u"数値ではありません「" + shortened(Text2.Text()) + u"」");
     keepValueEditOpen();
 }
+
+// What a keyboard or an input method gave, as the program's own characters.
+void Form1::takeTypedText(TextBox& box) { box.setText(canonicalTypedText(box.Text())); }
 
 // A right value cleared with the left one comes back even when the value
 // typed is the value the edit began with.
@@ -148,6 +157,7 @@ bool Form1::valueChangedByEdit() const { return Text2.Text() != LeftValueBeforeE
 // A zero left value could never be scaled from again: it becomes 1.
 void Form1::replaceZeroByOne() {
     platform_.Beep();
+    platform_.showHint(Text2, u"0 では計算できないため 1 にしました");
     Text2.setText(u"1");
     Label2.Caption = u"1";
     if (!valueChangedByEdit()) return;
@@ -225,7 +235,10 @@ void Form1::Text4_Change() {
 bool Form1::refuseUnknownUnits(const std::u16string& expression, TextBox& box) {
     for (const std::u16string& token : splitUnits(expression)) {
         if (!categoryOfSymbol(token).empty()) continue;
-        platform_.MsgBox(u"単位が正しくありません「" + token + u"」", 48, kMessageTitle);
+        // An empty token (a leading, trailing or doubled separator) is named by
+        // the expression around it: empty quotes would say nothing.
+        platform_.MsgBox(u"単位が正しくありません「" + shortened(token.empty() ? expression : token) + u"」", 48,
+                         kMessageTitle);
         // Nothing typed is lost: the box stays open and keeps mirroring.
         box.Visible = true;
         platform_.setFocus(box);
@@ -253,6 +266,11 @@ void Form1::selectLeftUnits(bool denominator) {
         TextBox& box = denominator ? Text4 : Text3;
         Label& label = denominator ? Label4 : Label3;
         const int16_t& ownOpen = denominator ? LeftDenominatorEditOpen : LeftNumeratorEditOpen;
+        if (ownOpen == 1) {
+            // What was typed, mirrored once more as the next tick would.
+            takeTypedText(box);
+            Timer1_Timer();
+        }
         // Checked before any label changes, so a refused commit leaves the equation alone.
         if (ownOpen == 1 && refuseUnknownUnits(label.Caption, box)) return;
         std::u16string& before = denominator ? LeftDenominatorBeforeEdit : LeftNumeratorBeforeEdit;

@@ -1,0 +1,58 @@
+// The window as a person works it. Every input reaches its event through here,
+// and what a person gets beyond the window's own events lives here too, so the
+// Qt view, the replay tool and the event storm share it: typed text screened
+// before it enters a box, Enter and Escape in an open box, and hints that go
+// away at the next keystroke.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "events.h"
+#include "form1.h"
+
+namespace quantivex {
+
+// The longest text a box takes. The widest equation any screen shows holds a
+// few hundred characters (150 twips each), so no honest entry comes near it,
+// while every check and redraw of a text this long stays instant.
+inline constexpr std::size_t kMaxTypedLength = 1000;
+
+class Session {
+public:
+    explicit Session(Form1& form) : form_(form) {}
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    Form1& form() { return form_; }
+
+    // One event of the window, as the person (or a timer) raises it.
+    void run(const EventHandler& event, int16_t button = 0);
+    void run(std::string_view eventName, int16_t button = 0);
+
+    // Text typed or pasted into a box. A text longer than kMaxTypedLength, or
+    // with characters no keyboard types (controls, lone surrogates, direction
+    // overrides), is refused whole with a hint that says why: nothing is cut.
+    bool type(TextBox& box, std::u16string text);
+
+    // Enter in an open box commits it as a click on its label does.
+    bool enter(TextBox& box);
+    // Escape in an open box closes it and puts the window back as it was before
+    // the box opened: no rescale, no beep, no dialog.
+    bool escape(TextBox& box);
+
+    // The box's edit is open and the box shows.
+    bool isOpen(const TextBox& box) const;
+
+private:
+    Form1& form_;
+    std::optional<Form1State> beforeEdit_;  // the window just before the open edit began
+};
+
+// Why a typed text is refused, or nothing when the box may take it.
+std::optional<std::u16string> refusalOfTypedText(std::u16string_view text);
+
+}  // namespace quantivex
