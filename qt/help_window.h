@@ -21,6 +21,9 @@ public:
     // Where the bundled document for a bare help-file name lives.
     static QString resourceFor(const QString& file);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTextBrowser* browser_;
 };

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QGridLayout>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -41,7 +43,12 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         auto line = [&](float x1, float y1, float x2, float y2, uint32_t colour) {
-            p.setPen(QPen(toQColor(colour, palette()), 0));
+            // One logical pixel, so lines grow with the screen's scale instead of
+            // staying hairlines of one device pixel.
+            QPen pen(toQColor(colour, palette()));
+            pen.setWidthF(1);
+            pen.setCosmetic(false);
+            p.setPen(pen);
             p.drawLine(scale_.toPixels(x1), scale_.toPixels(y1), scale_.toPixels(x2), scale_.toPixels(y2));
         };
         for (const LineControl& l : form_.Line1) {
@@ -101,9 +108,15 @@ MainWindow::MainWindow(QWidget* parent)
     registerResources();
     if (const QScreen* s = screen()) scale_ = TwipScale(s->logicalDotsPerInchX());
     setWindowTitle(toQString(form_->Caption));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quantivex-32.png")));
+    // Every window of the program (help, message boxes) carries its icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quantivex-32.png")));
+    setWindowIcon(QApplication::windowIcon());
+    // The window's size is the equation's business: no resizing, no maximising.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     createMenuBar();
     createWidgets();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     dispatch(*findEvent("Form", EventKind::Load), 0);
 }
 
@@ -217,8 +230,13 @@ void MainWindow::createWidgets() {
             },
             row.member);
     }
-    // The edit boxes lie above the labels they overlay.
-    for (auto& [model, w] : boxes_) w->raise();
+    // The window stacks its controls in creation order from the top down: the
+    // edit boxes lie above the labels they overlay, the guide texts above the
+    // empty unit labels.
+    const QObjectList created = client_->children();
+    for (auto it = created.rbegin(); it != created.rend(); ++it) {
+        if (auto* w = qobject_cast<QWidget*>(*it)) w->raise();
+    }
     hint_ = new QLabel(client_);
     hint_->setObjectName(QStringLiteral("hint"));
     hint_->setAccessibleName(QStringLiteral("入力の注意"));
@@ -317,6 +335,13 @@ void MainWindow::showMessage(const PendingMessage& message) {
     QString text = toQString(message.text);
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(iconOf(message.style), toQString(message.title), text, buttonsOf(message.style), this);
+    // A short text makes a narrow box, and the window manager then cuts its
+    // title: keep the box wide enough for the title and the frame's buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(box.windowTitle()) + 160;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    }
     box.exec();
 }
 
@@ -342,6 +367,7 @@ void MainWindow::showPopup(const std::string& menuName) {
 }
 
 void MainWindow::sync() {
+    syncClientSize();
     for (auto& [model, w] : labels_) {
         setGeometryFrom(w, *model, scale_);
         const QString text = toQString(model->Caption);
@@ -349,6 +375,7 @@ void MainWindow::sync() {
             w->setText(text);
             w->setAccessibleDescription(text);  // a screen reader reads the label's text with its name
         }
+        fitText(w, *model);
         setBackground(w, model->BackColor, QPalette::Window);
     }
     for (auto& [model, w] : buttons_) setGeometryFrom(w, *model, scale_);
@@ -357,6 +384,10 @@ void MainWindow::sync() {
         if (w->text() != text) w->setText(text);
         const bool opening = model->Visible && !w->isVisibleTo(client_);
         setGeometryFrom(w, *model, scale_);
+        // A box grows with its text as the window says, but never past the
+        // window: beyond that it scrolls with the caret.
+        const QRect inside = w->geometry().intersected(client_->rect());
+        if (inside.isValid() && inside != w->geometry()) w->setGeometry(inside);
         // A box opens with its whole text selected, so the first key replaces it.
         if (opening) w->selectAll();
         setBackground(w, model->BackColor, QPalette::Base);
@@ -369,11 +400,6 @@ void MainWindow::sync() {
         }
     }
     const Form1& f = *form_;
-    const QSize client(scale_.toPixels(f.Width - kFrameWidth), scale_.toPixels(kClientHeight));
-    if (client_->size() != client) {
-        client_->setFixedSize(client);
-        adjustSize();
-    }
     if (!placed_ || f.Left != placedLeft_ || f.Top != placedTop_) {
         move(scale_.toPixels(f.Left), scale_.toPixels(f.Top));
         placedLeft_ = f.Left;
@@ -381,6 +407,43 @@ void MainWindow::sync() {
         placed_ = true;
     }
     client_->update();
+}
+
+// The window's width is its outer width; the client area is what the window
+// system's frame leaves of it, measured, not assumed.
+void MainWindow::syncClientSize() {
+    const int frame = std::max(0, frameGeometry().width() - geometry().width());
+    const QSize client(scale_.toPixels(form_->Width) - frame, scale_.toPixels(kClientHeight));
+    if (client_->size() != client) client_->setFixedSize(client);
+}
+
+// A caption wider than its label is drawn in a smaller size of its font, so no
+// caption is ever cut; the label keeps the width the window gave it.
+void MainWindow::fitText(QLabel* label, const Label& model) {
+    QFont font = toQFont(model.font);
+    const double available = label->width() - 2 * label->margin() - 2;
+    const double base = font.pointSizeF();
+    double size = base;
+    for (int step = 0; step < 64 && size > kSmallestPointSize; ++step) {
+        const double width = QFontMetricsF(font).horizontalAdvance(label->text());
+        if (width <= available) break;
+        // Straight to the size that should fit, then down in small steps, as
+        // the width of a text does not follow its size exactly.
+        size = std::max(kSmallestPointSize, std::min(size - 0.25, size * available / width));
+        font.setPointSizeF(size);
+    }
+    if (label->font() != font) label->setFont(font);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // The frame arrives from the window manager after the window is shown.
+    if (client_ != nullptr && event->type() == QEvent::ActivationChange) syncClientSize();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (client_ != nullptr) syncClientSize();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

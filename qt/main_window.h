@@ -42,6 +42,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void createWidgets();
@@ -50,6 +52,9 @@ private:
     void bind(Sender* sender, Signal signal, std::string_view control, EventKind kind);
     QPushButton* createButton(const CommandButton& model, std::string_view name);
     void sync();
+    void syncClientSize();
+    static void fitText(QLabel* label, const Label& model);
+    static constexpr double kSmallestPointSize = 4;
     void afterHandler();
     void showMessage(const PendingMessage& message);
     void showPopup(const std::string& menuName);
