@@ -38,7 +38,7 @@ TEST(UnitRatio, AgreesWithKnownPhysicalConversions) {
         {u"T", u"day", u"hr", 24, 1e-5},
         {u"T", u"min", u"sec", 60, 1e-5},
         {u"T", u"year", u"day", 365.256363, 1e-6},  // the sidereal year
-        {u"F", u"Kg", u"N", 9.80665, 0},  // standard gravity, exact
+        {u"F", u"Kg", u"N", 9.80665, 0},            // standard gravity, exact
         {u"F", u"N", u"dyn", 100000, 1e-12},
         {u"F", u"Kg", u"Lb", 1 / 0.45359237, 1e-5},
         {u"J", u"kWhr", u"joul", 3600000, 0},

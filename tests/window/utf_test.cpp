@@ -7,7 +7,9 @@ namespace {
 
 constexpr char16_t kBad = u'\uFFFD';
 
-std::string bytes(std::initializer_list<unsigned char> list) { return std::string(list.begin(), list.end()); }
+std::string bytes(std::initializer_list<unsigned char> list) {
+    return std::string(list.begin(), list.end());
+}
 
 TEST(Utf, EncodesEveryLengthOfSequenceBothWays) {
     // U+1F600 is F0 9F 98 80 in UTF-8 and the pair D83D DE00 in UTF-16.
