@@ -3,6 +3,8 @@
 // sneak in).
 #include "number_text.h"
 
+#include "internal/decimal_digits.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -167,32 +169,20 @@ std::u16string asciiToU16(std::string_view ascii) { return std::u16string(ascii.
 std::u16string numberToText(double value) {
     if (std::isnan(value)) return u"NaN";
     if (std::isinf(value)) return value > 0 ? u"Infinity" : u"-Infinity";
-    if (value == 0) return u"0";
+    if (value == 0) return u"0";  // -0 as well: the window has always shown it as 0
     // Fifteen digits of a value at the very top of the range round beyond the
     // largest double, and the text would read back as infinity: there, take the
     // seventeen digits that always read back.
     const int significant = std::fabs(value) > 1.79769313486231e308 ? 17 : 15;
-    DecimalDigits d = decimalDigits(value, significant);
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
-    std::string out = d.negative ? "-" : "";
-    if (d.exponent < -4 || d.exponent >= 15) {
-        out += d.digits[0];
-        if (d.digits.size() > 1) out += "." + d.digits.substr(1);
-        const int e = std::abs(d.exponent);
-        out += d.exponent < 0 ? "E-" : "E+";
-        if (e < 10) out += '0';
-        out += std::to_string(e);
-    } else if (d.exponent < 0) {
-        out += "0." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
-    } else {
-        const auto intDigits = static_cast<std::size_t>(d.exponent) + 1;
-        if (d.digits.size() <= intDigits) {
-            out += d.digits + std::string(intDigits - d.digits.size(), '0');
-        } else {
-            out += d.digits.substr(0, intDigits) + "." + d.digits.substr(intDigits);
-        }
+    // General format is printf's %G: fixed notation for exponents -5 to 14,
+    // trailing zeros dropped, at least two exponent digits.
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significant);
+    std::u16string out(buffer, result.ptr);
+    for (char16_t& c : out) {
+        if (c == u'e') c = u'E';
     }
-    return asciiToU16(out);
+    return out;
 }
 
 }  // namespace quantivex

@@ -23,15 +23,4 @@ std::optional<double> parseNumberStrict(std::u16string_view text);
 // Plain rendering with up to 15 significant digits: 2.5, 0.0001, 1E-05, 1E+15.
 std::u16string numberToText(double value);
 
-// Decimal digits of |value| rounded to `significant` digits, as d.ddd x 10^exponent.
-// An internal building block shared by the formatters.
-struct DecimalDigits {
-    std::string digits;  // exactly `significant` digits, the first non-zero unless value is 0
-    int exponent = 0;
-    bool negative = false;
-};
-DecimalDigits decimalDigits(double value, int significant);
-
-std::u16string asciiToU16(std::string_view ascii);
-
 }  // namespace quantivex

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "number_text.h"
+#include "internal/decimal_digits.h"
 
 namespace quantivex {
 namespace {

@@ -2,19 +2,15 @@
 
 #include <gtest/gtest.h>
 
-
 namespace quantivex {
 namespace {
 
-TEST(Catalogue, ListsEightCategoriesInButtonOrderWithSixtyUnits) {
+// The number of units and the shape of the token lists are checked where the
+// table is written (static_asserts in catalogue.cpp); the order is not.
+TEST(Catalogue, ListsEightCategoriesInButtonOrder) {
     std::u16string codes;
-    std::size_t units = 0;
-    for (const Category& c : categories()) {
-        codes += c.code;
-        units += c.units.size();
-    }
+    for (const Category& c : categories()) codes += c.code;
     EXPECT_EQ(codes, u"MLSBTFJP");
-    EXPECT_EQ(units, 60u);
     EXPECT_EQ(categories()[7].menuName, "PRESS");
     EXPECT_EQ(categories()[6].name, u"熱量");
 }
@@ -66,7 +62,6 @@ TEST(Catalogue, FramedSearchFindsTheMetreOnlyOnce) {
     const std::size_t first = list.find(u" m ");
     ASSERT_NE(first, std::u16string_view::npos);
     EXPECT_EQ(list.find(u" m ", first + 1), std::u16string_view::npos);
-    EXPECT_EQ(list.find(u"  "), std::u16string_view::npos);  // an empty token is never a member
     EXPECT_EQ(tokenList(u"F"), u" Kg Lb N G dyn ");
     EXPECT_TRUE(tokenList(u"Q").empty());
 }

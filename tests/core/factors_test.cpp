@@ -7,23 +7,56 @@
 namespace quantivex {
 namespace {
 
-TEST(UnitRatio, ConvertsWithinACategory) {
-    EXPECT_EQ(unitRatio(u"M", u"t", u"kg"), 1000);
-    EXPECT_EQ(unitRatio(u"M", u"kg", u"t"), 0.001);
-    EXPECT_EQ(unitRatio(u"M", u"kg", u"lb"), 2204.62 / 1000);
-    EXPECT_DOUBLE_EQ(*unitRatio(u"M", u"kg", u"lb"), 2.20462);
-    EXPECT_EQ(unitRatio(u"L", u"m", u"ft"), 3280.84 / 1000);
-    EXPECT_EQ(unitRatio(u"S", u"ac", u"ha"), 0.404686);
-    EXPECT_EQ(unitRatio(u"J", u"cal", u"kcal"), 860.112 / 860112);
-    EXPECT_EQ(unitRatio(u"P", u"atm", u"Pa"), 101325);
-    EXPECT_EQ(unitRatio(u"T", u"year", u"sec"), 31558153);
-}
+// Conversions known outside this program, against the table's figures. The
+// table keeps six or seven significant digits (its year is 365.2564 days),
+// so the relative tolerance is 1e-5 unless the figure is exact by definition.
+struct Known {
+    const char16_t* code;
+    const char16_t* from;
+    const char16_t* to;
+    double expected;
+    double tolerance;
+};
 
-TEST(UnitRatio, KeepsTheTablesOwnRoundings) {
-    // 39370 / 3280.84 is a little under 12; the table is used as it stands.
-    EXPECT_DOUBLE_EQ(*unitRatio(u"L", u"ft", u"in"), 11.99997561600078);
-    EXPECT_EQ(unitRatio(u"B", u"m3", u"kl"), 1);
-    EXPECT_EQ(unitRatio(u"P", u"mmHg", u"Torr"), 1);
+TEST(UnitRatio, AgreesWithKnownPhysicalConversions) {
+    const Known rows[] = {
+        {u"M", u"t", u"kg", 1000, 0},
+        {u"M", u"kg", u"lb", 1 / 0.45359237, 1e-5},  // 1 lb = 0.45359237 kg
+        {u"M", u"kg", u"oz", 16 / 0.45359237, 1e-5},
+        {u"M", u"kg", u"t", 0.001, 0},
+        {u"L", u"m", u"ft", 1 / 0.3048, 1e-5},  // 1 ft = 0.3048 m
+        {u"L", u"m", u"yd", 1 / 0.9144, 1e-5},
+        {u"L", u"ft", u"in", 12, 1e-5},
+        {u"L", u"m", u"in", 1 / 0.0254, 1e-5},
+        {u"S", u"ac", u"ha", 0.40468564224, 1e-5},  // 1 acre = 4046.8564224 m2
+        {u"S", u"ha", u"m2", 10000, 1e-9},
+        {u"B", u"m3", u"ft3", 1 / (0.3048 * 0.3048 * 0.3048), 1e-5},
+        {u"B", u"m3", u"in3", 1 / (0.0254 * 0.0254 * 0.0254), 1e-5},
+        {u"B", u"m3", u"l", 1000, 0},
+        {u"B", u"m3", u"kl", 1, 0},
+        {u"T", u"hr", u"sec", 3600, 1e-5},
+        {u"T", u"day", u"hr", 24, 1e-5},
+        {u"T", u"min", u"sec", 60, 1e-5},
+        {u"T", u"year", u"day", 365.256363, 1e-6},  // the sidereal year
+        {u"F", u"Kg", u"N", 9.80665, 0},            // standard gravity, exact
+        {u"F", u"N", u"dyn", 100000, 1e-12},
+        {u"F", u"Kg", u"Lb", 1 / 0.45359237, 1e-5},
+        {u"J", u"kWhr", u"joul", 3600000, 0},
+        {u"P", u"atm", u"Pa", 101325, 0},
+        {u"P", u"atm", u"bar", 1.01325, 0},
+        {u"P", u"atm", u"mmHg", 760, 0},
+        {u"P", u"mmHg", u"Torr", 1, 0},
+        {u"P", u"atm", u"Kg/cm2", 101325 / 98066.5, 1e-5},  // 1 kgf/cm2 = 98066.5 Pa
+        {u"P", u"atm", u"Lb/in2", 101325 * 0.0254 * 0.0254 / (0.45359237 * 9.80665), 1e-5},
+        {u"P", u"kPa", u"Pa", 1000, 1e-12},
+        {u"P", u"MPa", u"hPa", 10000, 1e-12},
+    };
+    for (const Known& row : rows) {
+        const std::optional<double> ratio = unitRatio(row.code, row.from, row.to);
+        ASSERT_TRUE(ratio);
+        EXPECT_NEAR(*ratio, row.expected, row.expected * row.tolerance)
+            << "row " << (&row - rows) << " of the known conversions";
+    }
 }
 
 TEST(UnitRatio, SquareFootIsExactly144SquareInches) {

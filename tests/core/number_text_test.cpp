@@ -76,6 +76,15 @@ TEST(NumberToText, WritesUpToFifteenSignificantDigits) {
     EXPECT_EQ(numberToText(0.1 + 0.2), u"0.3");
 }
 
+TEST(NumberToText, ShowsNegativeZeroAsZeroAndKeepsTheEdgesOfTheRange) {
+    EXPECT_EQ(numberToText(-0.0), u"0");
+    EXPECT_EQ(numberToText(-1e-5), u"-1E-05");
+    EXPECT_EQ(numberToText(123456789012345678.0), u"1.23456789012346E+17");
+    // The smallest subnormal is 4.9406564584124654e-324.
+    EXPECT_EQ(numberToText(4.9406564584124654e-324), u"4.94065645841247E-324");
+    EXPECT_EQ(numberToText(1.7976931348623157e308), u"1.7976931348623157E+308");
+}
+
 TEST(NumberToText, ReadsBackWithinFifteenDigits) {
     for (double v : {3.14159265358979, 1e-300, 6.02214076e23, 123456.789, -0.000123, 1.7976931348623157e308,
                      -1.7976931348623157e308}) {

@@ -54,27 +54,54 @@ std::u16string fromUtf8(std::string_view text) {
     out.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        int extra = b < 0x80 ? 0 : (b >> 5) == 0x6 ? 1 : (b >> 4) == 0xE ? 2 : (b >> 3) == 0x1E ? 3 : -1;
-        char32_t c = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
-        bool ok = extra >= 0 && i + static_cast<std::size_t>(extra) < text.size();
-        for (int k = 1; ok && k <= extra; ++k) {
-            const auto cont = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            if ((cont & 0xC0) != 0x80) {
-                ok = false;
-            } else {
-                c = (c << 6) | (cont & 0x3F);
-            }
-        }
-        static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-        if (ok && (c < kMin[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))) ok = false;
-        if (!ok) {
-            out += u'\uFFFD';
-            ++i;
+        const auto b = static_cast<unsigned char>(text[i++]);
+        if (b < 0x80) {
+            out += static_cast<char16_t>(b);
             continue;
         }
-        appendUtf16(out, c);
-        i += static_cast<std::size_t>(extra) + 1;
+        // The lead byte fixes the length and the range of the first
+        // continuation byte, which rules out overlong forms, surrogates and
+        // code points past U+10FFFF before any of them is assembled.
+        int extra = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        char32_t c = 0;
+        if (b >= 0xC2 && b <= 0xDF) {
+            extra = 1;
+            c = b & 0x1F;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            extra = 2;
+            c = b & 0x0F;
+            if (b == 0xE0) low = 0xA0;
+            if (b == 0xED) high = 0x9F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            extra = 3;
+            c = b & 0x07;
+            if (b == 0xF0) low = 0x90;
+            if (b == 0xF4) high = 0x8F;
+        } else {
+            out += u'\uFFFD';  // a continuation byte, C0, C1 or F5 to FF on its own
+            continue;
+        }
+        // A sequence cut short is one broken character; the byte that cut it
+        // starts the next one (Unicode's maximal-subpart rule).
+        bool complete = true;
+        for (int k = 0; k < extra; ++k) {
+            const auto cont = i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
+            if (i >= text.size() || cont < low || cont > high) {
+                complete = false;
+                break;
+            }
+            c = (c << 6) | (cont & 0x3F);
+            ++i;
+            low = 0x80;
+            high = 0xBF;
+        }
+        if (complete) {
+            appendUtf16(out, c);
+        } else {
+            out += u'\uFFFD';
+        }
     }
     return out;
 }
