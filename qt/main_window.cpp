@@ -54,7 +54,12 @@ protected:
         for (const LineControl& l : form_.Line1) {
             if (l.Visible) line(l.X1, l.Y1, l.X2, l.Y2, l.BorderColor);
         }
-        for (const DrawnLine& l : form_.surface.lines()) line(l.x1, l.y1, l.x2, l.y2, l.colour);
+        for (const DrawnLine& l : form_.surface.lines()) {
+            // A line drawn across the whole window spans the client area, which
+            // may be a little wider than the window's own width.
+            const bool across = l.x1 == 0 && l.x2 == form_.Width && l.y1 == l.y2;
+            line(l.x1, l.y1, across ? static_cast<float>(scale_.toTwips(width())) : l.x2, l.y2, l.colour);
+        }
     }
 
 private:
@@ -241,7 +246,7 @@ void MainWindow::createWidgets() {
     hint_->setObjectName(QStringLiteral("hint"));
     hint_->setAccessibleName(QStringLiteral("入力の注意"));
     hint_->setFrameShape(QFrame::Box);
-    hint_->setMargin(3);
+    hint_->setMargin(1);
     hint_->setAutoFillBackground(true);
     hint_->setPalette(QToolTip::palette());
     hint_->setFont(toQFont(f.Text2.font));
@@ -311,22 +316,38 @@ void MainWindow::afterHandler() {
     if (const auto popup = platform_.takePopup()) showPopup(*popup);
 }
 
-// The hint sits just under the control it speaks of, inside the window.
+// The hint sits just above or just under the control it speaks of, inside the
+// window, where it covers no other control that shows; under it otherwise.
 void MainWindow::showHint(const std::string& control, const std::u16string& text) {
     if (text.empty()) {
         hint_->hide();
         return;
     }
-    const QWidget* near = widgetNamed(control);
     hint_->setText(toQString(text));
     hint_->setAccessibleDescription(hint_->text());
     hint_->adjustSize();
     const int width = std::min(hint_->width(), client_->width());
     hint_->resize(width, hint_->height());
-    QPoint at = near != nullptr ? near->geometry().bottomLeft() + QPoint(0, 2) : QPoint(0, 0);
-    if (at.y() + hint_->height() > client_->height() && near != nullptr) at.setY(near->y() - hint_->height() - 2);
-    at.setX(std::clamp(at.x(), 0, std::max(0, client_->width() - width)));
-    hint_->move(at);
+    const QWidget* near = widgetNamed(control);
+    const QRect box = near != nullptr ? near->geometry() : QRect();
+    auto placed = [&](int top) {
+        const int left = std::clamp(box.left(), 0, std::max(0, client_->width() - width));
+        return QRect(QPoint(left, std::clamp(top, 0, std::max(0, client_->height() - hint_->height()))),
+                     hint_->size());
+    };
+    // What a place would cover: 2 for a part of the equation, 1 for another control.
+    auto covers = [&](const QRect& r) {
+        int worst = 0;
+        for (const QObject* o : client_->children()) {
+            const auto* w = qobject_cast<const QWidget*>(o);
+            if (w == nullptr || w == hint_ || w == near || !w->isVisible() || !w->geometry().intersects(r)) continue;
+            worst = std::max(worst, qobject_cast<const EquationLabel*>(w) != nullptr ? 2 : 1);
+        }
+        return worst;
+    };
+    const QRect above = placed(box.top() - hint_->height() - 1);
+    const QRect below = placed(box.bottom() + 2);
+    hint_->move((covers(above) < covers(below) ? above : below).topLeft());
     hint_->show();
     hint_->raise();
 }
@@ -367,7 +388,6 @@ void MainWindow::showPopup(const std::string& menuName) {
 }
 
 void MainWindow::sync() {
-    syncClientSize();
     for (auto& [model, w] : labels_) {
         setGeometryFrom(w, *model, scale_);
         const QString text = toQString(model->Caption);
@@ -399,6 +419,7 @@ void MainWindow::sync() {
             qt->stop();
         }
     }
+    syncClientSize();
     const Form1& f = *form_;
     if (!placed_ || f.Left != placedLeft_ || f.Top != placedTop_) {
         move(scale_.toPixels(f.Left), scale_.toPixels(f.Top));
@@ -410,10 +431,16 @@ void MainWindow::sync() {
 }
 
 // The window's width is its outer width; the client area is what the window
-// system's frame leaves of it, measured, not assumed.
+// system's frame leaves of it, measured, not assumed. A widened equation can
+// reach a few twips past that width; the client area then grows by as much as
+// keeps the right fraction clear of the edge, the equation's places unchanged.
 void MainWindow::syncClientSize() {
     const int frame = std::max(0, frameGeometry().width() - geometry().width());
-    const QSize client(scale_.toPixels(form_->Width) - frame, scale_.toPixels(kClientHeight));
+    int width = scale_.toPixels(form_->Width) - frame;
+    for (const auto& [model, w] : labels_) {
+        if (model->Visible) width = std::max(width, w->geometry().right() + 1 + kEquationMargin);
+    }
+    const QSize client(width, scale_.toPixels(kClientHeight));
     if (client_->size() != client) client_->setFixedSize(client);
 }
 

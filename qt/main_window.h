@@ -55,6 +55,7 @@ private:
     void syncClientSize();
     static void fitText(QLabel* label, const Label& model);
     static constexpr double kSmallestPointSize = 4;
+    static constexpr int kEquationMargin = 6;  // pixels between the equation and the window's right edge
     void afterHandler();
     void showMessage(const PendingMessage& message);
     void showPopup(const std::string& menuName);
