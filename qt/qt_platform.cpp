@@ -1,6 +1,7 @@
 #include "qt_platform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -55,6 +56,8 @@ void QtPlatform::endProgram() {
 }
 
 void QtPlatform::showHint(const Control& near, const std::u16string& text) { hint_.emplace(near.name, text); }
+void QtPlatform::setClipboardText(const std::u16string& text) { QGuiApplication::clipboard()->setText(toQString(text)); }
+
 void QtPlatform::hideHint() { hint_.emplace(std::string(), std::u16string()); }
 
 std::vector<PendingMessage> QtPlatform::takeMessages() { return std::exchange(messages_, {}); }

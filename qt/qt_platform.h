@@ -38,6 +38,7 @@ public:
     void endProgram() override;
     void showHint(const Control& near, const std::u16string& text) override;
     void hideHint() override;
+    void setClipboardText(const std::u16string& text) override;
 
     // For the main window after each handler.
     std::vector<PendingMessage> takeMessages();

@@ -29,6 +29,7 @@ constexpr bool isSystemColour(uint32_t colour) { return (colour & 0x80000000u) !
 struct Font {
     std::u16string name;
     float size = 9;  // points
+    bool operator==(const Font&) const = default;
 };
 
 struct Control {
@@ -42,14 +43,17 @@ struct Control {
     uint32_t BackColor = kSystemButtonFace;
     Font font;
     int TabIndex = -1;  // -1: takes no keyboard focus
+    bool operator==(const Control&) const = default;
 };
 
 struct Label : Control {
     std::u16string Caption;
+    bool operator==(const Label&) const = default;
 };
 
 struct CommandButton : Control {
     std::u16string Caption;
+    bool operator==(const CommandButton&) const = default;
 };
 
 // An edit box. Its text changes only through setText, which raises Change when
@@ -64,6 +68,11 @@ public:
     }
     std::function<void()> Change;
 
+    // The box as a person sees it; whom its Change calls is no part of that.
+    bool operator==(const TextBox& other) const {
+        return static_cast<const Control&>(*this) == other && text_ == other.text_;
+    }
+
 private:
     std::u16string text_;
 };
@@ -73,6 +82,7 @@ struct LineControl {
     float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
     bool Visible = true;
     uint32_t BorderColor = kBlack;
+    bool operator==(const LineControl&) const = default;
 };
 
 // A timer only carries its state; the front-end ticks it.
@@ -80,6 +90,7 @@ struct Timer {
     std::string name;
     bool Enabled = false;
     int Interval = 0;  // milliseconds
+    bool operator==(const Timer&) const = default;
 };
 
 struct MenuItem {
@@ -88,6 +99,7 @@ struct MenuItem {
     bool Visible = true;
     bool Enabled = true;
     bool isSeparator() const { return Caption == u"-"; }
+    bool operator==(const MenuItem&) const = default;
 };
 
 struct Menu {
@@ -103,6 +115,7 @@ struct Menu {
         }
         return nullptr;
     }
+    bool operator==(const Menu&) const = default;
 };
 
 }  // namespace quantivex

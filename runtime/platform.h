@@ -36,6 +36,7 @@ public:
     // hideHint or the next hint.
     virtual void showHint(const Control& near, const std::u16string& text) = 0;
     virtual void hideHint() = 0;
+    virtual void setClipboardText(const std::u16string& text) = 0;
 };
 
 }  // namespace quantivex

@@ -41,6 +41,7 @@ public:
         hints.push_back(text);
     }
     void hideHint() override { hint.reset(); }
+    void setClipboardText(const std::u16string& text) override { clipboard = text; }
 
     float screenW = 28800;
     float screenH = 16200;
@@ -53,6 +54,7 @@ public:
     std::optional<std::u16string> hint;  // the hint showing now
     std::string hintControl;
     std::vector<std::u16string> hints;  // every hint shown
+    std::optional<std::u16string> clipboard;
 };
 
 }  // namespace quantivex

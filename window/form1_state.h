@@ -19,6 +19,7 @@ struct CommonDialog {
     std::u16string HelpFile;
     int16_t HelpCommand = 0;
     int32_t HelpContext = 0;
+    bool operator==(const CommonDialog&) const = default;
 };
 
 struct Form2 {
@@ -28,6 +29,7 @@ struct Form2 {
     float Height = 3195;
     bool Visible = false;
     CommonDialog CommonDialog1;
+    bool operator==(const Form2&) const = default;
 };
 
 struct Form1State {
@@ -53,6 +55,8 @@ struct Form1State {
     // ---- the state register ----
 #define QUANTIVEX_DECLARE_VARIABLE(type, name) type name{};
     QUANTIVEX_FORM1_VARIABLES(QUANTIVEX_DECLARE_VARIABLE)
+
+    bool operator==(const Form1State&) const = default;
 
 #undef QUANTIVEX_DECLARE_CONTROL
 #undef QUANTIVEX_DECLARE_TIMER

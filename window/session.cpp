@@ -1,5 +1,6 @@
 #include "session.h"
 
+#include <algorithm>
 #include <string>
 
 #include "form1_table.h"
@@ -63,12 +64,29 @@ void Session::run(const EventHandler& event, int16_t button) {
     // A hint stays while timers tick; whatever the person does next ends it.
     if (event.kind != EventKind::Timer) form_.platform().hideHint();
     const bool wasOpen = anyEditOpen(form_);
-    std::optional<Form1State> before;
-    if (!wasOpen) before = form_.snapshot();
+    const Moment before = now();
     event.run(form_, button);
-    if (!wasOpen && anyEditOpen(form_)) {
-        beforeEdit_ = std::move(before);
-    } else if (!anyEditOpen(form_)) {
+    const bool isOpenNow = anyEditOpen(form_);
+    if (isStep(event, wasOpen) && form_.snapshot() != before.state) {
+        if (isCommit(event, wasOpen) && before.beforeEdit) {
+            // A committed edit is one step from the window before its box opened,
+            // whatever was done while it was open.
+            undo_.resize(std::min(undo_.size(), editMark_));
+            undo_.push_back({*before.beforeEdit, std::nullopt});
+        } else {
+            undo_.push_back(before);
+        }
+        if (undo_.size() > kUndoSteps) {
+            undo_.pop_front();
+            if (editMark_ > 0) --editMark_;
+        }
+        redo_.clear();
+        ++stepsTaken_;
+    }
+    if (!wasOpen && isOpenNow) {
+        beforeEdit_ = before.state;
+        editMark_ = undo_.size();
+    } else if (!isOpenNow) {
         beforeEdit_.reset();
     }
 }
@@ -85,6 +103,13 @@ bool Session::type(TextBox& box, std::u16string text) {
     form_.platform().hideHint();
     box.setText(std::move(text));
     return true;
+}
+
+TextBox* Session::openBox() {
+    for (TextBox* box : {&form_.Text2, &form_.Text3, &form_.Text4}) {
+        if (isOpen(*box)) return box;
+    }
+    return nullptr;
 }
 
 bool Session::isOpen(const TextBox& box) const {
@@ -105,9 +130,84 @@ bool Session::enter(TextBox& box) {
 
 bool Session::escape(TextBox& box) {
     if (!isOpen(box) || !beforeEdit_) return false;
+    // Whatever was done while the box was open goes with it.
+    undo_.resize(std::min(undo_.size(), editMark_));
+    redo_.clear();
+    const Moment start{*beforeEdit_, std::nullopt};
+    restore(start);
+    return true;
+}
+
+// The workflow buttons, every unit pick and every click that commits an edit;
+// a click that only chooses where picks go is none.
+bool Session::isStep(const EventHandler& event, bool editWasOpen) const {
+    if (event.kind != EventKind::Click) return false;
+    if (event.control == "Command8" || event.control == "Command9" || event.control == "Command17") return true;
+    if (const MenuItemRow* item = findMenuItemRow(event.control)) return item->menu != "HLP";
+    return isCommit(event, editWasOpen);
+}
+
+// A click on a left label that ends the open edit commits it.
+bool Session::isCommit(const EventHandler& event, bool editWasOpen) const {
+    const bool label = event.control == "Label2" || event.control == "Label3" || event.control == "Label4";
+    return label && event.kind == EventKind::Click && editWasOpen && !anyEditOpen(form_);
+}
+
+void Session::restore(const Moment& moment) {
     form_.platform().hideHint();
-    form_.restore(*beforeEdit_);
-    beforeEdit_.reset();
+    form_.restore(moment.state);
+    beforeEdit_ = moment.beforeEdit;
+    editMark_ = undo_.size();  // steps from here on belong to the edit the moment holds open
+}
+
+bool Session::canUndo() const {
+    const Form1State& f = form_;
+    return !undo_.empty() || isOpen(f.Text2) || isOpen(f.Text3) || isOpen(f.Text4);
+}
+
+bool Session::undo() {
+    // With a box open, the steps taken while it was open go first; then the box
+    // closes as Escape closes it, and redo opens it again as it was.
+    if (openBox() != nullptr && undo_.size() <= editMark_) {
+        if (!beforeEdit_) return false;
+        redo_.push_back(now());
+        const Moment start{*beforeEdit_, std::nullopt};
+        restore(start);
+        return true;
+    }
+    if (undo_.empty()) return false;
+    redo_.push_back(now());
+    const Moment back = std::move(undo_.back());
+    undo_.pop_back();
+    restore(back);
+    return true;
+}
+
+bool Session::redo() {
+    if (redo_.empty()) return false;
+    undo_.push_back(now());
+    const Moment forward = std::move(redo_.back());
+    redo_.pop_back();
+    restore(forward);
+    return true;
+}
+
+std::optional<std::u16string> Session::equationText() const {
+    const Form1State& f = form_;
+    if (!f.Label2.Visible || (f.LeftNumeratorDims.empty() && f.LeftDenominatorDims.empty())) return std::nullopt;
+    auto side = [](const std::u16string& value, const std::u16string& numerator, const std::u16string& denominator) {
+        std::u16string text = value + u" " + numerator;
+        if (!denominator.empty()) text += u"/" + denominator;
+        return text;
+    };
+    return side(f.Label2.Caption, f.Label3.Caption, f.Label4.Caption) + u" = " +
+           side(f.Label1.Caption, f.Label5.Caption, f.Label6.Caption);
+}
+
+bool Session::copy() {
+    const auto text = equationText();
+    if (!text) return false;
+    form_.platform().setClipboardText(*text);
     return true;
 }
 

@@ -1,15 +1,17 @@
 // The window as a person works it. Every input reaches its event through here,
 // and what a person gets beyond the window's own events lives here too, so the
 // Qt view, the replay tool and the event storm share it: typed text screened
-// before it enters a box, Enter and Escape in an open box, and hints that go
-// away at the next keystroke.
+// before it enters a box, Enter and Escape in an open box, hints that go away
+// at the next keystroke, undo and redo, and the equation copied as text.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "events.h"
 #include "form1.h"
@@ -20,6 +22,9 @@ namespace quantivex {
 // few hundred characters (150 twips each), so no honest entry comes near it,
 // while every check and redraw of a text this long stays instant.
 inline constexpr std::size_t kMaxTypedLength = 1000;
+
+// Steps of the undo history kept; the oldest go first.
+inline constexpr std::size_t kUndoSteps = 200;
 
 class Session {
 public:
@@ -46,10 +51,42 @@ public:
 
     // The box's edit is open and the box shows.
     bool isOpen(const TextBox& box) const;
+    // The box whose edit is open and shows, if any.
+    TextBox* openBox();
+
+    // Every action that changes the equation is one step: set units, convert,
+    // clear, a unit pick, a committed value or unit text. Undo puts the window
+    // back exactly as it was before the step; with a box open it first only
+    // closes the box, as Escape does. A new step drops what could be redone.
+    bool canUndo() const;
+    bool canRedo() const { return !redo_.empty(); }
+    bool undo();
+    bool redo();
+    std::size_t undoSteps() const { return undo_.size(); }
+    std::size_t stepsTaken() const { return stepsTaken_; }  // every step recorded since the session began
+
+    // The equation as text, values and units as shown ("5 kg/sec = 661.386
+    // lb/min"), or nothing while no units are set.
+    std::optional<std::u16string> equationText() const;
+    bool copy();
 
 private:
+    // A state of the window, with the state before its open edit, if one is open.
+    struct Moment {
+        Form1State state;
+        std::optional<Form1State> beforeEdit;
+    };
+    Moment now() const { return {form_.snapshot(), beforeEdit_}; }
+    void restore(const Moment& moment);
+    bool isStep(const EventHandler& event, bool editWasOpen) const;
+    bool isCommit(const EventHandler& event, bool editWasOpen) const;
+
     Form1& form_;
     std::optional<Form1State> beforeEdit_;  // the window just before the open edit began
+    std::deque<Moment> undo_;
+    std::vector<Moment> redo_;
+    std::size_t stepsTaken_ = 0;
+    std::size_t editMark_ = 0;  // the history's size when the open edit began
 };
 
 // Why a typed text is refused, or nothing when the box may take it.

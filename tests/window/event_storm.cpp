@@ -14,6 +14,7 @@
 #include <exception>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <type_traits>
@@ -27,6 +28,7 @@
 #include "number_text.h"
 #include "recording_platform.h"
 #include "reflection.h"
+#include "session.h"
 #include "utf.h"
 
 using namespace quantivex;
@@ -64,11 +66,15 @@ struct Storm {
     bool chaos;
     std::unique_ptr<RecordingPlatform> platform;
     std::unique_ptr<Form1> form;
+    std::unique_ptr<Session> session;
     std::deque<std::string> log;  // the recent events as replay lines
     double errorBound = 0;        // relative rounding the right value may carry
     long events = 0;
     long checked = 0;
     long restored = 0;
+    long roundTrips = 0;
+    std::optional<Form1State> preEdit;  // the window before the open edit began
+    bool untracked = false;             // an undo or redo brought back an open edit
     Form1State snapshot;
     std::string snapshotState;
     double snapshotErrorBound = 0;
@@ -91,6 +97,8 @@ struct Storm {
         platform->screenW = s[0];
         platform->screenH = s[1];
         form = std::make_unique<Form1>(*platform);
+        session = std::make_unique<Session>(*form);
+        preEdit.reset();
         log.clear();
         record("screen " + std::to_string(static_cast<int>(s[0])) + " " + std::to_string(static_cast<int>(s[1])));
         errorBound = 0;
@@ -101,7 +109,7 @@ struct Storm {
         platform->openPopup.reset();
         const EventHandler* h = findEventHandler(handler);
         record(h->takesButton ? handler + " " + std::to_string(button) : handler);
-        h->run(*form, static_cast<int16_t>(button));
+        raise(*h, static_cast<int16_t>(button));
     }
 
     // Into the value box a person mostly types numbers, large and small ones too.
@@ -117,7 +125,7 @@ struct Storm {
         const std::u16string& text = pool[static_cast<std::size_t>(pick(static_cast<int>(pool.size())))];
         platform->openPopup.reset();
         record("type " + box.name + " " + toUtf8(text));
-        box.setText(text);
+        session->type(box, text);
     }
 
     // How often a person does each kind of thing, when the control shows.
@@ -167,7 +175,7 @@ struct Storm {
                                           .name;
             record("choose " + item);
             platform->openPopup.reset();
-            findEventHandler(item + "_Click")->run(*form, 0);
+            raise(*findEventHandler(item + "_Click"), 0);
             return "pick";
         }
         std::vector<const EventHandler*> options;
@@ -183,6 +191,16 @@ struct Storm {
             if (row.kind != ControlKind::TextBox) continue;
             TextBox& box = *form.*std::get<TextBox Form1State::*>(row.member);
             if (box.Visible) boxes.insert(boxes.end(), 4, &box);
+        }
+        // Now and then a person steps back or forward.
+        if (pick(25) == 0) {
+            const bool back = pick(3) != 0;
+            record(back ? "undo" : "redo");
+            if (back ? session->undo() : session->redo()) errorBound = std::numeric_limits<double>::infinity();
+            // The session knows the window before an edit restored here; the storm does not.
+            preEdit.reset();
+            untracked = anyEditOpen(*form);
+            return back ? "undo" : "redo";
         }
         const int n = pick(static_cast<int>(options.size() + boxes.size()));
         if (n >= static_cast<int>(options.size())) {
@@ -339,11 +357,50 @@ struct Storm {
             form->restore(snapshot);
             errorBound = snapshotErrorBound;
             platform->openPopup.reset();
+            // Restored behind the session's back: an open edit's start is not known here.
+            preEdit.reset();
+            untracked = anyEditOpen(*form);
             record("# snapshot restored");
             if (wholeState() != snapshotState) fail("the restored snapshot differs from the window it was taken of");
             snapshotState.clear();
             ++restored;
         }
+    }
+
+    static bool anyEditOpen(const Form1State& f) {
+        return f.EditingLeftValue == 1 || f.LeftNumeratorEditOpen == 1 || f.LeftDenominatorEditOpen == 1;
+    }
+
+    // After every step: undo gives the window as it was before the step (before
+    // its box opened, for a commit), redo the window as it was after it.
+    void roundTripStep(const EventHandler& h, const Form1State& before, std::size_t stepsBefore) {
+        // A click on a left label that closes the edit commits it; clear closes it too, but is a step of its own.
+        const bool onLeftLabel = h.control == "Label2" || h.control == "Label3" || h.control == "Label4";
+        const bool commit = onLeftLabel && anyEditOpen(before) && !anyEditOpen(*form);
+        const bool startUnknown = untracked;
+        if (!anyEditOpen(*form)) untracked = false;
+        if (session->stepsTaken() == stepsBefore) return;
+        // A commit of an edit that an undo brought back: where it began is not known here.
+        if (commit && startUnknown) return;
+        const Form1State after = form->snapshot();
+        const Form1State expected = commit && preEdit ? *preEdit : before;
+        session->undo();
+        record("undo");
+        if (form->snapshot() != expected) fail("undo did not give the window as it was before the step");
+        session->redo();
+        record("redo");
+        if (form->snapshot() != after) fail("redo did not give the window as it was after the step");
+        ++roundTrips;
+    }
+
+    // One event through the session, with the undo round trip checked when it was a step.
+    void raise(const EventHandler& h, int16_t button) {
+        const Form1State before = form->snapshot();
+        const std::size_t stepsBefore = session->stepsTaken();
+        session->run(h, button);
+        if (!chaos) roundTripStep(h, before, stepsBefore);
+        if (!anyEditOpen(before) && anyEditOpen(*form)) preEdit = before;
+        if (!anyEditOpen(*form)) preEdit.reset();
     }
 
     void run(long count) {
@@ -394,7 +451,8 @@ int main(int argc, char** argv) {
     }
     Storm storm(seed, chaos);
     storm.run(count);
-    std::printf("event storm: %ld events, seed %u%s, %ld value checks, %ld snapshots restored: no fault\n", count,
-                seed, chaos ? ", chaos" : "", storm.checked, storm.restored);
+    std::printf("event storm: %ld events, seed %u%s, %ld value checks, %ld snapshots restored, %ld undo round trips: "
+                "no fault\n",
+                count, seed, chaos ? ", chaos" : "", storm.checked, storm.restored, storm.roundTrips);
     return 0;
 }

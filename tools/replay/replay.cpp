@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -11,6 +12,8 @@
 #include "form1.h"
 #include "form1_table.h"
 #include "number_text.h"
+#include "breakdown.h"
+#include "breakdown_report.h"
 #include "reflection.h"
 #include "session.h"
 #include "recording_platform.h"
@@ -102,6 +105,36 @@ TextBox* textBoxNamed(Form1State& form, std::string_view name) {
 
 std::optional<Command> parseExpect(std::string_view rest, std::string& why) {
     const auto [kind, args] = word(rest);
+    if (kind == "message" && args.substr(0, 9) == "contains ") return ExpectMessageContains{unescapeCr(args.substr(9))};
+    if (kind == "clipboard") {
+        const std::size_t eq = args.find('=');
+        if (eq == std::string_view::npos || !trim(args.substr(0, eq)).empty()) {
+            why = "expect clipboard takes = TEXT";
+            return std::nullopt;
+        }
+        std::string_view text = args.substr(eq + 1);
+        if (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+        return ExpectClipboard{std::string(text)};
+    }
+    if (kind == "no" && trim(args) == "breakdown") return ExpectNoBreakdown{};
+    if (kind == "dump") {
+        const std::size_t eq = args.find('=');
+        const std::string name(eq == std::string_view::npos ? "" : trim(args.substr(eq + 1)));
+        if (eq == std::string_view::npos || !trim(args.substr(0, eq)).empty() || name.empty()) {
+            why = "expect dump takes = NAME";
+            return std::nullopt;
+        }
+        return ExpectSame{name};
+    }
+    if (kind == "breakdown") {
+        const auto [what, rest2] = word(args);
+        const std::size_t eq = rest2.find('=');
+        if ((what != "factor" && what != "exact") || eq == std::string_view::npos || !trim(rest2.substr(0, eq)).empty()) {
+            why = "expect breakdown takes factor = X or exact = X";
+            return std::nullopt;
+        }
+        return ExpectBreakdown{what == "exact", std::string(trim(rest2.substr(eq + 1)))};
+    }
     if (kind == "message") {
         const auto parts = splitBars(args);
         const auto style = parts.size() == 3 ? integer(parts[2]) : std::nullopt;
@@ -211,6 +244,10 @@ std::optional<Command> parseLine(std::string_view line, bool loaded, std::string
         return Choose{item, *menu};
     }
     if (head == "dismiss" && trim(rest).empty()) return Dismiss{};
+    if (head == "undo" && trim(rest).empty()) return Undo{};
+    if (head == "redo" && trim(rest).empty()) return Redo{};
+    if (head == "copy" && trim(rest).empty()) return Copy{};
+    if (head == "remember" && !trim(rest).empty()) return Remember{std::string(trim(rest))};
     if (head == "dump" && trim(rest).empty()) return Dump{};
     if (head == "expect") return parseExpect(rest, why);
     const EventHandler* handler = findEventHandler(head);
@@ -276,6 +313,72 @@ private:
     bool step(const ExpectHint& c) {
         const std::string got = platform_.hint ? "hint " + toUtf8(*platform_.hint) : "no hint";
         return (platform_.hint && *platform_.hint == fromUtf8(c.text)) || fail("hint " + c.text, got);
+    }
+    bool step(const Undo&) {
+        platform_.openPopup.reset();
+        session_.undo();
+        return true;
+    }
+    bool step(const Redo&) {
+        platform_.openPopup.reset();
+        session_.redo();
+        return true;
+    }
+    bool step(const Copy&) {
+        session_.copy();
+        return true;
+    }
+    bool step(const ExpectClipboard& c) {
+        const std::string got = platform_.clipboard ? "clipboard = " + toUtf8(*platform_.clipboard) : "nothing copied";
+        return (platform_.clipboard && *platform_.clipboard == fromUtf8(c.text)) || fail("clipboard = " + c.text, got);
+    }
+    bool step(const ExpectBreakdown& c) {
+        const BreakdownReport report = breakdownReport(form_);
+        const std::string wanted = std::string("breakdown ") + (c.exact ? "exact" : "factor") + " = " + c.expected;
+        std::optional<double> value;
+        if (report.paired) value = c.exact ? report.exact : std::optional<double>(report.factor);
+        if (!value) return fail(wanted, "no figure: " + toUtf8(report.reason));
+        const std::string got = toUtf8(significantText(*value, 6));
+        return got == c.expected || fail(wanted, got);
+    }
+    bool step(const ExpectNoBreakdown&) {
+        const BreakdownReport report = breakdownReport(form_);
+        if (!report.paired || !report.exact) return true;
+        return fail("no breakdown", "breakdown exact = " + toUtf8(significantText(*report.exact, 6)));
+    }
+    // Every line of a dump, and every line drawn.
+    std::vector<std::string> wholeState() const {
+        std::vector<std::string> lines;
+        for (const std::string& n : Form1Reflection::names()) {
+            lines.push_back(n + " = " + Form1Reflection::toText(*Form1Reflection::get(form_, n)));
+        }
+        for (const DrawnLine& l : form_.surface.lines()) {
+            std::ostringstream drawn;
+            drawn << "drawn " << l.x1 << ' ' << l.y1 << ' ' << l.x2 << ' ' << l.y2 << " &H" << std::hex << l.colour;
+            lines.push_back(drawn.str());
+        }
+        return lines;
+    }
+    bool step(const Remember& c) {
+        remembered_[c.name] = wholeState();
+        return true;
+    }
+    bool step(const ExpectSame& c) {
+        const auto it = remembered_.find(c.name);
+        if (it == remembered_.end()) return fail("dump = " + c.name, "nothing remembered as " + c.name);
+        const std::vector<std::string> now = wholeState();
+        const std::vector<std::string>& then = it->second;
+        for (std::size_t i = 0; i < std::max(now.size(), then.size()); ++i) {
+            const std::string a = i < then.size() ? then[i] : "(nothing)";
+            const std::string b = i < now.size() ? now[i] : "(nothing)";
+            if (a != b) return fail("dump = " + c.name + ", with " + a, b);
+        }
+        return true;
+    }
+    bool step(const ExpectMessageContains& c) {
+        if (platform_.messages.empty()) return fail("a message containing " + c.text, "no message");
+        const std::string latest = toUtf8(platform_.messages.back().text);
+        return latest.find(c.text) != std::string::npos || fail("a message containing " + c.text, latest);
     }
     bool step(const ExpectNoHint&) {
         return !platform_.hint || fail("no hint", "hint " + toUtf8(*platform_.hint));
@@ -384,6 +487,7 @@ private:
     int line_ = 0;
     std::size_t nextMessage_ = 0;
     int beepsSeen_ = 0;
+    std::map<std::string, std::vector<std::string>> remembered_;
 };
 
 }  // namespace

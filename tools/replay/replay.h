@@ -27,9 +27,20 @@ struct Dump {};
 struct Key { std::string box; bool enter; };  // Enter or Escape in an edit box
 struct ExpectHint { std::string text; };       // the hint showing now
 struct ExpectNoHint {};
+struct Undo {};
+struct Redo {};
+struct Copy {};
+struct ExpectClipboard { std::string text; };
+struct ExpectBreakdown { bool exact; std::string expected; };  // factor or exact, 6 significant digits
+struct ExpectMessageContains { std::string text; };            // the latest message box
+struct ExpectNoBreakdown {};                                   // the breakdown shows no figure
+struct Remember { std::string name; };                         // the whole state, kept under a name
+struct ExpectSame { std::string name; };                       // the whole state equals a remembered one
 
 using Command = std::variant<Screen, Event, Type, Choose, Dismiss, ExpectValue, ExpectMessage, ExpectNoMessage,
-                             ExpectBeeps, ExpectPopup, ExpectHelp, ExpectDrawn, Dump, Key, ExpectHint, ExpectNoHint>;
+                             ExpectBeeps, ExpectPopup, ExpectHelp, ExpectDrawn, Dump, Key, ExpectHint, ExpectNoHint, Undo, Redo, Copy,
+                             ExpectClipboard, ExpectBreakdown, ExpectMessageContains, ExpectNoBreakdown, Remember,
+                             ExpectSame>;
 
 struct Line {
     int number;

@@ -7,6 +7,7 @@
 #include "form1_impl.h"
 #include "number_text.h"
 #include "typed_text.h"
+#include "unit_suggestions.h"
 
 namespace quantivex {
 
@@ -236,9 +237,12 @@ bool Form1::refuseUnknownUnits(const std::u16string& expression, TextBox& box) {
     for (const std::u16string& token : splitUnits(expression)) {
         if (!categoryOfSymbol(token).empty()) continue;
         // An empty token (a leading, trailing or doubled separator) is named by
-        // the expression around it: empty quotes would say nothing.
-        platform_.MsgBox(u"単位が正しくありません「" + shortened(token.empty() ? expression : token) + u"」", 48,
-                         kMessageTitle);
+        // the expression around it: empty quotes would say nothing. Known units
+        // near a misspelt one are offered, never put in on their own.
+        std::u16string text = u"単位が正しくありません「" + shortened(token.empty() ? expression : token) + u"」";
+        const auto near = suggestUnits(token);
+        for (std::size_t i = 0; i < near.size(); ++i) text += (i == 0 ? u"\r候補: " : u"、") + std::u16string(near[i]);
+        platform_.MsgBox(text, 48, kMessageTitle);
         // Nothing typed is lost: the box stays open and keeps mirroring.
         box.Visible = true;
         platform_.setFocus(box);
