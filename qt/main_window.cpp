@@ -20,6 +20,8 @@
 #include <type_traits>
 #include <variant>
 
+#include "breakdown_report.h"
+#include "breakdown_window.h"
 #include "events.h"
 #include "form1_table.h"
 #include "widgets.h"
@@ -121,6 +123,7 @@ MainWindow::MainWindow(QWidget* parent)
                    Qt::WindowCloseButtonHint);
     createMenuBar();
     createWidgets();
+    createActions();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     dispatch(*findEvent("Form", EventKind::Load), 0);
 }
@@ -172,6 +175,48 @@ int16_t buttonArgument(const T& value) {
 
 }  // namespace
 
+// What the view offers beyond the window's own events, by key and from the
+// background's right-click menu: undo, redo, copying the equation, the breakdown.
+void MainWindow::createActions() {
+    auto add = [this](const char* name, const QString& text, QList<QKeySequence> keys, auto run) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, run] { afterInput(run); });
+        addAction(action);
+        return action;
+    };
+    undo_ = add("undo", QStringLiteral("元に戻す"), {QKeySequence::Undo}, [this] { session_.undo(); });
+    redo_ = add("redo", QStringLiteral("やり直し"),
+                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+                [this] { session_.redo(); });
+    copy_ = add("copyEquation", QStringLiteral("式をコピー"), {QKeySequence::Copy}, [this] { session_.copy(); });
+    breakdown_ = add("breakdown", QStringLiteral("計算の内訳"), {QKeySequence(Qt::CTRL | Qt::Key_B)}, [this] {
+        if (breakdownWindow_ == nullptr) breakdownWindow_ = new BreakdownWindow(this);
+        breakdownWindow_->show(breakdownReport(*form_));
+    });
+    client_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(client_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("contextMenu"));
+        menu.addActions({undo_, redo_});
+        menu.addSeparator();
+        menu.addActions({copy_, breakdown_});
+        menu.exec(client_->mapToGlobal(at));
+    });
+}
+
+// Each action is enabled only when it applies, in its menu and by its keys.
+void MainWindow::syncActions() {
+    if (undo_ == nullptr) return;
+    undo_->setEnabled(session_.canUndo());
+    redo_->setEnabled(session_.canRedo());
+    copy_->setEnabled(session_.equationText().has_value());
+    breakdown_->setEnabled(form_->Label2.Visible);
+    if (breakdownWindow_ != nullptr && breakdownWindow_->isVisible()) breakdownWindow_->refresh(breakdownReport(*form_));
+}
+
 // Connects a widget's signal to the form's event of that control and kind, if
 // the window has one.
 template <typename Sender, typename Signal>
@@ -202,6 +247,7 @@ void MainWindow::createWidgets() {
                     w->setFont(toQFont((f.*member).font));
                     w->setAlignment(Qt::AlignCenter);
                     w->setAutoFillBackground(true);
+                    w->setContextMenuPolicy(Qt::PreventContextMenu);  // a right press is the window's MouseDown
                     w->setAccessibleName(accessibleNameOf(row.name, (f.*member).Caption));
                     bind(w, &EquationLabel::clicked, row.name, EventKind::Click);
                     bind(w, &EquationLabel::doubleClicked, row.name, EventKind::DblClick);
@@ -280,6 +326,7 @@ QPushButton* MainWindow::createButton(const CommandButton& model, std::string_vi
         bind(w, &QPushButton::clicked, name, EventKind::Click);
     }
     w->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    w->setContextMenuPolicy(Qt::PreventContextMenu);
     w->setText(toQString(model.Caption));
     QString accessible = accessibleNameOf(name, model.Caption);
     for (const CategoryControls& c : form_->categoryControls()) {
@@ -420,6 +467,7 @@ void MainWindow::sync() {
         }
     }
     syncClientSize();
+    syncActions();
     const Form1& f = *form_;
     if (!placed_ || f.Left != placedLeft_ || f.Top != placedTop_) {
         move(scale_.toPixels(f.Left), scale_.toPixels(f.Top));

@@ -24,6 +24,7 @@ namespace quantivex {
 
 class EquationLabel;
 class ClientArea;
+class BreakdownWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -33,6 +34,7 @@ public:
 
     Form1& form() { return *form_; }
     QtPlatform& platform() { return platform_; }
+    BreakdownWindow* breakdownWindow() const { return breakdownWindow_; }
     const TwipScale& scale() const { return scale_; }
     QWidget* clientArea() const;
 
@@ -48,6 +50,8 @@ protected:
 private:
     void createWidgets();
     void createMenuBar();
+    void createActions();
+    void syncActions();
     template <typename Sender, typename Signal>
     void bind(Sender* sender, Signal signal, std::string_view control, EventKind kind);
     QPushButton* createButton(const CommandButton& model, std::string_view name);
@@ -70,6 +74,11 @@ private:
     TwipScale scale_;
     ClientArea* client_ = nullptr;
     QLabel* hint_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    QAction* copy_ = nullptr;
+    QAction* breakdown_ = nullptr;
+    BreakdownWindow* breakdownWindow_ = nullptr;
     std::vector<std::pair<Label*, EquationLabel*>> labels_;
     std::vector<std::pair<CommandButton*, QPushButton*>> buttons_;
     std::vector<std::pair<TextBox*, QLineEdit*>> boxes_;

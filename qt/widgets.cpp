@@ -47,6 +47,19 @@ void CategoryButton::mouseReleaseEvent(QMouseEvent* event) {
 
 namespace quantivex {
 
+bool EditBox::event(QEvent* event) {
+    // Undo and redo belong to the window: with a box open, undo closes it as
+    // Escape does. Copy and paste stay the box's own.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            (key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier)) {
+            return false;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
 void EditBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         emit escapePressed();

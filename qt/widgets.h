@@ -52,6 +52,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 };
 
 // The window's Button argument: 1 left, 2 right, 4 middle.

@@ -2,6 +2,7 @@
 // into with QTest, and checked against the model they draw.
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QScreen>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "breakdown_window.h"
 #include "conversions.h"
 #include "events.h"
 #include "help_window.h"
@@ -366,6 +368,113 @@ private slots:
         typeAndEnter(widget<QLineEdit>(window, "Text2"), QString(25, QLatin1Char('7')));
         QTRY_VERIFY(window.width() > before.width());
         QCOMPARE(window.minimumSize(), window.maximumSize());
+    }
+
+    void backgroundMenuOffersWhatAppliesAndLabelsKeepTheirPresses() {
+        MainWindow& window = *window_;
+        QWidget* client = window.clientArea();
+        struct Offered {
+            QStringList texts;
+            QList<bool> enabled;
+            QStringList shortcuts;
+        } offered;
+        auto openMenu = [&](QWidget* on) {
+            offered = {};
+            QTimer::singleShot(50, [&] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                if (menu == nullptr) return;
+                for (QAction* a : menu->actions()) {
+                    if (a->isSeparator()) continue;
+                    offered.texts << a->text();
+                    offered.enabled << a->isEnabled();
+                    offered.shortcuts << a->shortcut().toString();
+                }
+                menu->close();
+            });
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 200), on->mapToGlobal(QPoint(5, 200)));
+            QApplication::sendEvent(on, &event);
+            QTest::qWait(150);
+        };
+        openMenu(client);
+        QCOMPARE(offered.texts, (QStringList{QStringLiteral("元に戻す"), QStringLiteral("やり直し"),
+                                             QStringLiteral("式をコピー"), QStringLiteral("計算の内訳")}));
+        QCOMPARE(offered.enabled, (QList<bool>{false, false, false, false}));  // nothing to undo, copy or explain
+        QCOMPARE(offered.shortcuts[0], QKeySequence(QKeySequence::Undo).toString());
+        QCOMPARE(offered.shortcuts[2], QKeySequence(QKeySequence::Copy).toString());
+
+        run(window, "Command8_Click");
+        run(window, "Label3_Click");
+        run(window, "MASS2_Click");
+        openMenu(client);
+        QCOMPARE(offered.enabled, (QList<bool>{true, false, true, true}));
+        window.findChild<QAction*>(QStringLiteral("undo"))->trigger();
+        QCOMPARE(window.form().Label3.Caption, u"");
+        openMenu(client);
+        QCOMPARE(offered.enabled, (QList<bool>{true, true, false, true}));
+
+        // a right press on a label is the window's own MouseDown: no menu there
+        openMenu(widget<QLabel>(window, "Label5"));
+        QVERIFY(offered.texts.isEmpty());
+    }
+
+    void copyPutsTheEquationOnTheClipboardAndTheBreakdownExplainsIt() {
+        MainWindow& window = *window_;
+        run(window, "Command8_Click");
+        run(window, "Label3_Click");
+        run(window, "MASS2_Click");
+        run(window, "Label4_Click");
+        run(window, "TIM5_Click");
+        run(window, "Label2_DblClick");
+        typeAndEnter(widget<QLineEdit>(window, "Text2"), QStringLiteral("5"));
+        run(window, "Command9_Click");
+        window.dispatch(*findEventHandler("Label5_MouseDown"), 1);
+        chooseInNextPopup(QStringLiteral("lb"));
+        QTest::mouseClick(widget<QPushButton>(window, "Command10"), Qt::LeftButton);
+        window.dispatch(*findEventHandler("Label6_MouseDown"), 1);
+        chooseInNextPopup(QStringLiteral("min"));
+        QTest::mouseClick(widget<QPushButton>(window, "Command14"), Qt::LeftButton);
+
+        QApplication::clipboard()->clear();
+        window.findChild<QAction*>(QStringLiteral("copyEquation"))->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("5 kg/sec = 661.386 lb/min"));
+
+        window.findChild<QAction*>(QStringLiteral("breakdown"))->trigger();
+        BreakdownWindow* breakdown = window.breakdownWindow();
+        QVERIFY(breakdown != nullptr && breakdown->isVisible());
+        QCOMPARE(breakdown->windowTitle(), QStringLiteral("計算の内訳"));
+        QCOMPARE(breakdown->windowModality(), Qt::NonModal);
+        QVERIFY(breakdown->text().contains(QStringLiteral("kg → lb × 2.20462 (2204.62 ÷ 1000)")));
+        QVERIFY(breakdown->text().contains(QStringLiteral("sec → min ÷ 0.0166667 (525969.2 ÷ 31558153)")));
+        QVERIFY(breakdown->text().contains(QStringLiteral("132.277 (132.277204191538)")));
+        QVERIFY(breakdown->text().contains(QStringLiteral("661.386020957691")));
+        // it follows the equation: after an undo the minutes are seconds again
+        window.findChild<QAction*>(QStringLiteral("undo"))->trigger();
+        QVERIFY(!breakdown->text().contains(QStringLiteral("min")));
+        QVERIFY(breakdown->text().contains(QStringLiteral("2.20462")));
+        // and the window itself still takes clicks
+        QTest::mouseClick(widget<QPushButton>(window, "Command17"), Qt::LeftButton);
+        QCOMPARE(breakdown->text(), QStringLiteral("左辺に単位がありません"));
+    }
+
+    void undoKeysReachTheWindowEvenFromAnOpenBox() {
+        MainWindow& window = *window_;
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) QSKIP("this platform gives no active window, which shortcuts need");
+        run(window, "Command8_Click");
+        run(window, "Label3_Click");
+        run(window, "MASS2_Click");
+        run(window, "Label3_DblClick");
+        auto* box = widget<QLineEdit>(window, "Text3");
+        QTRY_VERIFY(box->hasFocus());
+        QTest::keyClicks(box, QStringLiteral("lb"));
+        // in the box Ctrl+Z closes it as Escape does; the next one takes back the pick
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!box->isVisible());
+        QCOMPARE(window.form().Label3.Caption, u"kg");
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window.form().Label3.Caption, u"");
+        QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(window.form().Label3.Caption, u"kg");
     }
 
     void helpOpensBesideTheWindowWithoutBlockingIt() {
