@@ -17,6 +17,8 @@
 #include <limits>
 #include <unordered_map>
 
+#include <algorithm>
+#include <iterator>
 #include <type_traits>
 #include <variant>
 
@@ -252,6 +254,7 @@ void MainWindow::createWidgets() {
                     bind(w, &EquationLabel::clicked, row.name, EventKind::Click);
                     bind(w, &EquationLabel::doubleClicked, row.name, EventKind::DblClick);
                     bind(w, &EquationLabel::pressed, row.name, EventKind::MouseDown);
+                    bindKeys(w, row.name);
                     labels_.emplace_back(&(f.*member), w);
                 } else if constexpr (std::is_same_v<M, CommandButton Form1State::*>) {
                     buttons_.emplace_back(&(f.*member), createButton(f.*member, row.name));
@@ -298,31 +301,66 @@ void MainWindow::createWidgets() {
     hint_->setFont(toQFont(f.Text2.font));
     hint_->hide();
 
-    // Keyboard focus follows the controls' tab indexes.
+    // Keyboard focus follows the controls' tab indexes: the workflow buttons in
+    // the workflow's order, the equation labels and the category buttons (when
+    // they show) at their own places in the chain.
     std::vector<std::pair<int, QWidget*>> focusOrder;
-    for (auto& [model, w] : buttons_) {
+    for (auto& [model, w] : buttons_) focusOrder.emplace_back(model->TabIndex, w);
+    for (auto& [model, w] : boxes_) focusOrder.emplace_back(model->TabIndex, w);
+    for (auto& [model, w] : labels_) {
         if (w->focusPolicy() != Qt::NoFocus) focusOrder.emplace_back(model->TabIndex, w);
     }
-    for (auto& [model, w] : boxes_) focusOrder.emplace_back(model->TabIndex, w);
     std::sort(focusOrder.begin(), focusOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < focusOrder.size(); ++i) {
         QWidget::setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
     }
 }
 
+// The keys of a focused equation label (which takes the focus by Tab only, so
+// mouse clicks behave as before): on a left label Space clicks and Enter or F2
+// double-clicks; on a right unit label Space and Enter press it.
+void MainWindow::bindKeys(EquationLabel* w, std::string_view name) {
+    static constexpr std::string_view kEquation[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"};
+    if (std::find(std::begin(kEquation), std::end(kEquation), name) == std::end(kEquation)) return;
+    w->setFocusPolicy(Qt::TabFocus);
+    const EventHandler* click = findEvent(name, EventKind::Click);
+    const EventHandler* doubleClick = findEvent(name, EventKind::DblClick);
+    const EventHandler* press = findEvent(name, EventKind::MouseDown);
+    connect(w, &EquationLabel::keyClick, this, [this, click, press] {
+        if (click != nullptr) dispatch(*click, 0);
+        if (press != nullptr) dispatch(*press, 1);
+    });
+    connect(w, &EquationLabel::keyDoubleClick, this, [this, click, doubleClick, press] {
+        // As the mouse gives it: Click, then DblClick.
+        if (doubleClick != nullptr) {
+            dispatch(*click, 0);
+            dispatch(*doubleClick, 0);
+        }
+        if (press != nullptr) dispatch(*press, 1);
+    });
+}
+
 // A workflow button reports its click; a category button its press and release,
-// and the popup menu it opens takes the release.
+// and the popup menu it opens takes the release. Space, Enter and a screen
+// reader's Press click a category button, which then opens its menu beside it.
 QPushButton* MainWindow::createButton(const CommandButton& model, std::string_view name) {
     QPushButton* w = nullptr;
-    if (findEvent(name, EventKind::MouseDown) != nullptr) {
+    if (const EventHandler* down = findEvent(name, EventKind::MouseDown)) {
         auto* category = new CategoryButton(client_);
-        category->setFocusPolicy(Qt::NoFocus);
+        category->setFocusPolicy(Qt::TabFocus);
         bind(category, &CategoryButton::mouseDown, name, EventKind::MouseDown);
         connect(category, &CategoryButton::mouseDown, category, [category] { category->setDown(false); });
         bind(category, &CategoryButton::mouseUp, name, EventKind::MouseUp);
+        const EventHandler* up = findEvent(name, EventKind::MouseUp);
+        connect(category, &QPushButton::clicked, this, [this, category, down, up] {
+            popupAnchor_ = category;
+            dispatch(*down, 1);
+            popupAnchor_ = nullptr;
+            if (up != nullptr) dispatch(*up, 1);
+        });
         w = category;
     } else {
-        w = new QPushButton(client_);
+        w = new WindowButton(client_);
         bind(w, &QPushButton::clicked, name, EventKind::Click);
     }
     w->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
@@ -429,7 +467,10 @@ void MainWindow::showPopup(const std::string& menuName) {
         action->setObjectName(QString::fromStdString(item.name));
         action->setEnabled(item.Enabled && row->menu->Enabled);
     }
-    QAction* chosen = menu.exec(QCursor::pos());
+    // At the pointer, as the window opens it; from the keyboard, under the button.
+    const QPoint at = popupAnchor_ != nullptr ? popupAnchor_->mapToGlobal(QPoint(0, popupAnchor_->height()))
+                                              : QCursor::pos();
+    QAction* chosen = menu.exec(at);
     if (chosen == nullptr) return;  // dismissed: nothing changes
     dispatch(*findEvent(chosen->objectName().toStdString(), EventKind::Click), 0);
 }

@@ -55,6 +55,7 @@ private:
     template <typename Sender, typename Signal>
     void bind(Sender* sender, Signal signal, std::string_view control, EventKind kind);
     QPushButton* createButton(const CommandButton& model, std::string_view name);
+    void bindKeys(EquationLabel* w, std::string_view name);
     void sync();
     void syncClientSize();
     static void fitText(QLabel* label, const Label& model);
@@ -79,6 +80,7 @@ private:
     QAction* copy_ = nullptr;
     QAction* breakdown_ = nullptr;
     BreakdownWindow* breakdownWindow_ = nullptr;
+    QWidget* popupAnchor_ = nullptr;  // the button a keyboard press opened the popup from
     std::vector<std::pair<Label*, EquationLabel*>> labels_;
     std::vector<std::pair<CommandButton*, QPushButton*>> buttons_;
     std::vector<std::pair<TextBox*, QLineEdit*>> boxes_;

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace quantivex {
 
@@ -33,13 +34,41 @@ void EquationLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit doubleClicked();
 }
 
+void EquationLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Space: emit keyClick(); return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_F2: emit keyDoubleClick(); return;
+        default: QLabel::keyPressEvent(event);
+    }
+}
+
+void EquationLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    // The focus frame: a dotted line inside the label, in the text's colour.
+    QPainter p(this);
+    QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+    p.setPen(pen);
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+void WindowButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 void CategoryButton::mousePressEvent(QMouseEvent* event) {
-    QPushButton::mousePressEvent(event);
+    WindowButton::mousePressEvent(event);
     emit mouseDown(buttonCode(event->button()));
 }
 
 void CategoryButton::mouseReleaseEvent(QMouseEvent* event) {
-    QPushButton::mouseReleaseEvent(event);
+    WindowButton::mouseReleaseEvent(event);
     emit mouseUp(buttonCode(event->button()));
 }
 

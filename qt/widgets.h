@@ -1,5 +1,6 @@
-// The Qt widgets that report the window's mouse events: labels with press,
-// click and double click, category buttons with press and release.
+// The Qt widgets that report the window's mouse events (labels with press,
+// click and double click, category buttons with press and release) and the
+// keys that stand for them.
 #pragma once
 
 #include <QLabel>
@@ -17,20 +18,34 @@ signals:
     void pressed(int button);
     void clicked();
     void doubleClicked();
+    void keyClick();        // Space on the focused label
+    void keyDoubleClick();  // Enter or F2 on the focused label
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool releaseEndsDoubleClick_ = false;
 };
 
-class CategoryButton : public QPushButton {
+// A button that Enter clicks as well as Space.
+class WindowButton : public QPushButton {
     Q_OBJECT
 public:
     using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+class CategoryButton : public WindowButton {
+    Q_OBJECT
+public:
+    using WindowButton::WindowButton;
 
 signals:
     void mouseDown(int button);

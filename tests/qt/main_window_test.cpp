@@ -477,6 +477,86 @@ private slots:
         QCOMPARE(window.form().Label3.Caption, u"kg");
     }
 
+    void theWholeRoadByKeyboardAlone() {
+        MainWindow& window = *window_;
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) QSKIP("this platform gives no active window, which focus needs");
+        auto focused = [] { return QApplication::focusWidget(); };
+        // Tab until the named control has the focus; the chain must reach it.
+        auto tabTo = [&](const char* name) {
+            for (int i = 0; i < 40 && (focused() == nullptr || focused()->objectName() != QLatin1String(name)); ++i) {
+                QTest::keyClick(focused() != nullptr ? focused() : &window, Qt::Key_Tab);
+            }
+            return focused() != nullptr && focused()->objectName() == QLatin1String(name);
+        };
+        // Opens the focused category button's menu with Space and picks the
+        // item so many steps down with the arrow keys.
+        auto pickWithArrows = [&](int downs) {
+            QTimer::singleShot(50, [downs] {
+                QWidget* menu = QApplication::activePopupWidget();
+                QVERIFY(menu != nullptr);
+                for (int i = 0; i < downs; ++i) QTest::keyClick(menu, Qt::Key_Down);
+                QTest::keyClick(menu, Qt::Key_Return);
+            });
+            QTest::keyClick(focused(), Qt::Key_Space);
+        };
+        QVERIFY(tabTo("Command8"));
+        QTest::keyClick(focused(), Qt::Key_Space);
+        QVERIFY(tabTo("Label3"));
+        QTest::keyClick(focused(), Qt::Key_Space);
+        QVERIFY(tabTo("Command1"));
+        pickWithArrows(2);
+        QCOMPARE(widget<QLabel>(window, "Label3")->text(), QStringLiteral("kg"));
+        QVERIFY(tabTo("Label4"));
+        QTest::keyClick(focused(), Qt::Key_Space);
+        QVERIFY(tabTo("Command5"));
+        pickWithArrows(5);
+        QCOMPARE(widget<QLabel>(window, "Label4")->text(), QStringLiteral("sec"));
+        QVERIFY(tabTo("Label2"));
+        QTest::keyClick(focused(), Qt::Key_F2);  // opens the value box, its text selected
+        QTRY_COMPARE(focused(), static_cast<QWidget*>(widget<QLineEdit>(window, "Text2")));
+        QTest::keyClicks(focused(), QStringLiteral("5"));
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(widget<QLabel>(window, "Label1")->text(), QStringLiteral("5"));
+        QVERIFY(tabTo("Command9"));
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QVERIFY(tabTo("Label5"));
+        QTest::keyClick(focused(), Qt::Key_Space);
+        QVERIFY(tabTo("Command10"));
+        pickWithArrows(3);
+        QCOMPARE(widget<QLabel>(window, "Label1")->text(), QStringLiteral("11.0231"));
+        QVERIFY(tabTo("Label6"));
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QVERIFY(tabTo("Command14"));
+        pickWithArrows(4);
+        QCOMPARE(widget<QLabel>(window, "Label1")->text(), QStringLiteral("661.386"));
+        QCOMPARE(widget<QLabel>(window, "Label5")->text(), QStringLiteral("lb"));
+        QCOMPARE(widget<QLabel>(window, "Label6")->text(), QStringLiteral("min"));
+    }
+
+    void tabFollowsTheTabIndexesAndMouseClicksTakeNoFocus() {
+        MainWindow& window = *window_;
+        run(window, "Command8_Click");
+        run(window, "Label3_Click");  // the left row of category buttons shows
+        QStringList chain;
+        QWidget* w = widget<QLabel>(window, "Label2");
+        for (int i = 0; i < 40; ++i) {
+            if (w->isVisible() && w->focusPolicy() & Qt::TabFocus) chain << w->objectName();
+            w = w->nextInFocusChain();
+            if (w == widget<QLabel>(window, "Label2")) break;
+        }
+        const QStringList expected{QStringLiteral("Label2"),   QStringLiteral("Label3"),   QStringLiteral("Label4"),
+                                   QStringLiteral("Label6"),   QStringLiteral("Command1"), QStringLiteral("Command2"),
+                                   QStringLiteral("Command3"), QStringLiteral("Command4"), QStringLiteral("Command5"),
+                                   QStringLiteral("Command6"), QStringLiteral("Command7"), QStringLiteral("Label5"),
+                                   QStringLiteral("Command8"), QStringLiteral("Command9"), QStringLiteral("Command17"),
+                                   QStringLiteral("Label1"),   QStringLiteral("Command18")};
+        QCOMPARE(chain.mid(0, expected.size()), expected);
+        for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"}) {
+            QCOMPARE(widget<QLabel>(window, name)->focusPolicy(), Qt::TabFocus);
+        }
+    }
+
     void helpOpensBesideTheWindowWithoutBlockingIt() {
         MainWindow& window = *window_;
         auto* usage2 = window.menuBar()->findChild<QAction*>(QStringLiteral("usr2"));
