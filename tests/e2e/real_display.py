@@ -25,8 +25,8 @@ MENU_POSITION = {
     ("時間", "sec"): 5,
 }
 
-VALUE_TIMEOUT = 3.0
-DEADLINE_SECONDS = 100
+VALUE_TIMEOUT = 2.0
+DEADLINE_SECONDS = 120
 
 
 class DeadlinePassed(BaseException):
