@@ -11,7 +11,7 @@ import subprocess
 import time
 
 import pyatspi
-from gi.repository import Atspi
+from gi.repository import Atspi, GLib
 
 # Polling: a state the window reaches at once is seen within one interval; a
 # state it never reaches is given up on after the timeout.
@@ -26,14 +26,24 @@ class StepFailed(Exception):
 
 
 def wait_until(condition, what, timeout=DEFAULT_TIMEOUT):
-    """Polls condition() until it returns something true; that value is returned."""
+    """Polls condition() until it returns something true; that value is returned.
+
+    An AT-SPI error while polling counts as "not yet": an accessible can go
+    away between listing it and asking it (a widget hidden or a popup
+    closed meanwhile). The last such error is reported if time runs out.
+    """
     deadline = time.monotonic() + timeout
+    last_error = None
     while True:
-        value = condition()
-        if value:
-            return value
+        try:
+            value = condition()
+            if value:
+                return value
+        except GLib.GError as e:
+            last_error = e
         if time.monotonic() > deadline:
-            raise StepFailed(f"timed out after {timeout:.1f} s waiting for {what}")
+            detail = f" (last AT-SPI error: {last_error})" if last_error else ""
+            raise StepFailed(f"timed out after {timeout:.1f} s waiting for {what}{detail}")
         time.sleep(POLL_SECONDS)
 
 

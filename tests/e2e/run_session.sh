@@ -75,18 +75,21 @@ openbox --sm-disable >"$artifacts/openbox.log" 2>&1 &
 started+=($!)
 # A window manager announces itself on the root window; windows opened before
 # that would be placed and focused by nobody.
+# (Output is read whole, not through grep -q: under pipefail a writer cut
+# short by grep's early exit would fail the check.)
+wm_up() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]; }
 for _ in $(seq 200); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  wm_up && break
   sleep 0.05
 done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || { echo "e2e: openbox did not start" >&2; exit 1; }
+wm_up || { echo "e2e: openbox did not start" >&2; exit 1; }
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$artifacts/at-spi.log" 2>&1 &
 started+=($!)
 # Asked without activating it, so a slow launcher is never started twice.
 a11y_bus_up() {
-  dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true
+  [[ $(dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null) == *true* ]]
 }
 for _ in $(seq 200); do
   a11y_bus_up && break
@@ -95,4 +98,5 @@ done
 a11y_bus_up || { echo "e2e: the accessibility bus did not start" >&2; exit 1; }
 
 echo "e2e: display $DISPLAY, artifacts in $artifacts"
-/usr/bin/python3 "$here/real_display.py" --app "$app" --artifacts "$artifacts"
+# The driver's report is kept beside the screenshots, for a run that failed once.
+/usr/bin/python3 "$here/real_display.py" --app "$app" --artifacts "$artifacts" 2>&1 | tee "$artifacts/e2e.log"
