@@ -64,6 +64,8 @@ class Program:
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         self._log = open(log_path, "ab")
         self._known = {}
+        self._a11y_address = None
+        self._calls = []
         self._last_click = (-DOUBLE_CLICK_GAP, 0, 0)
         self.process = subprocess.Popen(
             [binary], env=env, stdout=self._log, stderr=subprocess.STDOUT, start_new_session=True
@@ -103,6 +105,10 @@ class Program:
         return None
 
     def stop(self):
+        for call in self._calls:
+            if call.poll() is None:
+                call.kill()
+            call.wait()
         if self.process.poll() is None:
             os.killpg(self.process.pid, signal.SIGTERM)
             try:
@@ -279,6 +285,33 @@ class Program:
         with open(path, "w", encoding="utf-8") as out:
             out.write("\n".join(lines) + "\n")
         return path
+
+    # ---- what a screen reader does ----
+
+    def do_action(self, name, action):
+        """Asks for the control's accessible action, as a screen reader does.
+
+        The call goes out without waiting for its answer: an action that opens
+        a popup menu may only answer once the menu is closed, and closing it
+        is the step's next move.
+        """
+        node = self.control(name)
+        actions = node.queryAction()
+        names = [actions.getName(i) for i in range(actions.nActions)]
+        if action not in names:
+            raise StepFailed(f"{name} offers the actions {names}, not {action}")
+        if self._a11y_address is None:
+            self._a11y_address = subprocess.run(
+                ["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
+                 "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+                capture_output=True, text=True, check=True,
+            ).stdout.strip()
+        call = subprocess.Popen(
+            ["dbus-send", f"--bus={self._a11y_address}", "--print-reply", f"--dest={node.app.bus_name}",
+             node.path, "org.a11y.atspi.Action.DoAction", f"int32:{names.index(action)}"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+        )
+        self._calls.append(call)
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], check=True)
