@@ -66,6 +66,8 @@ class Program:
         self._known = {}
         self._a11y_address = None
         self._calls = []
+        self._focus_moves = 0
+        pyatspi.Registry.registerEventListener(self._on_focus, "object:state-changed:focused")
         self._last_click = (-DOUBLE_CLICK_GAP, 0, 0)
         self.process = subprocess.Popen(
             [binary], env=env, stdout=self._log, stderr=subprocess.STDOUT, start_new_session=True
@@ -104,7 +106,32 @@ class Program:
                 return child
         return None
 
+    def _on_focus(self, event):
+        if event.detail1 == 1:
+            self._focus_moves += 1
+
+    def press_moving_focus(self, key, timeout=1.0):
+        """Presses a key that moves the keyboard focus and waits until it has moved.
+
+        The focus events are what a screen reader follows; waiting for one
+        instead of a fixed time keeps a walk along the Tab chain fast.
+        Returns False if no focus moved within the timeout.
+        """
+        context = GLib.MainContext.default()
+        while context.iteration(False):  # events from before the key
+            pass
+        before = self._focus_moves
+        self.key(key)
+        deadline = time.monotonic() + timeout
+        while self._focus_moves == before:
+            if time.monotonic() > deadline:
+                return False
+            if not context.iteration(False):
+                time.sleep(0.005)
+        return True
+
     def stop(self):
+        pyatspi.Registry.deregisterEventListener(self._on_focus, "object:state-changed:focused")
         for call in self._calls:
             if call.poll() is None:
                 call.kill()

@@ -243,20 +243,12 @@ def press_action_opens_menu(program, check):
 
 
 def tab_to(program, name, limit=60):
-    """Presses Tab until the control has the keyboard focus.
-
-    A focus that moves late only makes the chain go round once more, so the
-    limit allows for that.
-    """
+    """Presses Tab until the control has the keyboard focus."""
     for _ in range(limit):
         if program.focused(name):
             return
-        program.key("Tab")
-        try:
-            wait_until(lambda: program.focused(name), f"{name} to take the focus", timeout=0.15)
-            return
-        except StepFailed:
-            continue
+        if not program.press_moving_focus("Tab"):
+            raise StepFailed(f"Tab moved the focus nowhere on the way to {name}")
     raise StepFailed(f"Tab never reached {name}")
 
 
