@@ -55,6 +55,17 @@ def states_of(accessible):
     return set(accessible.getState().getStates())
 
 
+def walk(root):
+    """Every accessible under root with its depth, in tree order."""
+    stack = [(root, 0)]
+    while stack:
+        node, depth = stack.pop()
+        if node is None:
+            continue
+        yield node, depth
+        stack.extend((child, depth + 1) for child in reversed(list(node)))
+
+
 class Program:
     """One run of the program under test, from its start to its end."""
 
@@ -62,16 +73,16 @@ class Program:
         env = dict(os.environ)
         env["QT_QPA_PLATFORM"] = "xcb"
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-        self._log = open(log_path, "ab")
         self._known = {}
         self._a11y_address = None
         self._calls = []
         self._focus_moves = 0
-        pyatspi.Registry.registerEventListener(self._on_focus, "object:state-changed:focused")
         self._last_click = (-DOUBLE_CLICK_GAP, 0, 0)
+        self._log = open(log_path, "ab")
         self.process = subprocess.Popen(
             [binary], env=env, stdout=self._log, stderr=subprocess.STDOUT, start_new_session=True
         )
+        pyatspi.Registry.registerEventListener(self._on_focus, "object:state-changed:focused")
         try:
             self.app = wait_until(self._find_application, "the program on the accessibility bus", timeout=10)
             self.frame = wait_until(self._find_frame, "the main window's frame")
@@ -167,15 +178,7 @@ class Program:
         return found
 
     def _search(self, name):
-        stack = [self.app]
-        while stack:
-            node = stack.pop()
-            if node is None:
-                continue
-            if node.name == name:
-                return node
-            stack.extend(reversed(list(node)))
-        return None
+        return next((node for node, _ in walk(self.app) if node.name == name), None)
 
     def control(self, name):
         found = self.find(name)
@@ -217,17 +220,7 @@ class Program:
     @staticmethod
     def texts_in(root):
         """Every name and description under root, in tree order."""
-        texts = []
-        stack = [root]
-        while stack:
-            node = stack.pop()
-            if node is None:
-                continue
-            for t in (node.name, node.description):
-                if t:
-                    texts.append(t)
-            stack.extend(reversed(list(node)))
-        return texts
+        return [t for node, _ in walk(root) for t in (node.name, node.description) if t]
 
     # ---- popup menus ----
 
@@ -301,14 +294,9 @@ class Program:
     def dump_tree(self, path):
         """Writes what AT-SPI shows of the program, one accessible a line, for a failed step."""
         lines = []
-        stack = [(self.app, 0)]
-        while stack:
-            node, depth = stack.pop()
-            if node is None:
-                continue
+        for node, depth in walk(self.app):
             showing = "showing" if pyatspi.STATE_SHOWING in states_of(node) else "hidden"
             lines.append(f"{'  ' * depth}{node.getRoleName()} {node.name!r} {node.description!r} {showing}")
-            stack.extend((child, depth + 1) for child in reversed(list(node)))
         with open(path, "w", encoding="utf-8") as out:
             out.write("\n".join(lines) + "\n")
         return path

@@ -231,6 +231,7 @@ def refused_value_hint(program, check):
 
 def press_action_opens_menu(program, check):
     """A category button's accessible Press action opens its menu, as a mouse press does."""
+    check.hidden("左辺の数値", "the equation appears only after 単位の設定")
     program.do_action("単位の設定", "Press")
     wait_until(lambda: program.showing("左辺の数値"), "the equation 1 = 1 after 単位の設定 by its action")
     program.click("左辺の分子")

@@ -63,7 +63,8 @@ wait_for_file() {  # FILE WHAT: polls until FILE has content, for up to 10 s
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$artifacts/xvfb.log" 2>&1 &
 started+=($!)
 wait_for_file "$work/display" Xvfb
-export DISPLAY=":$(head -n1 "$work/display")"
+DISPLAY=":$(head -n1 "$work/display")"
+export DISPLAY
 
 dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >"$artifacts/dbus.log" 2>&1 &
 started+=($!)
