@@ -99,5 +99,6 @@ done
 a11y_bus_up || { echo "e2e: the accessibility bus did not start" >&2; exit 1; }
 
 echo "e2e: display $DISPLAY, artifacts in $artifacts"
-# The driver's report is kept beside the screenshots, for a run that failed once.
-/usr/bin/python3 "$here/real_display.py" --app "$app" --artifacts "$artifacts" 2>&1 | tee "$artifacts/e2e.log"
+# The driver's report is kept beside the screenshots, for a run that failed once;
+# -B keeps the source tree free of bytecode.
+/usr/bin/python3 -B "$here/real_display.py" --app "$app" --artifacts "$artifacts" 2>&1 | tee "$artifacts/e2e.log"
