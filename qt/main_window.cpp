@@ -471,6 +471,8 @@ void MainWindow::showPopup(const std::string& menuName) {
     const QPoint at = popupAnchor_ != nullptr ? popupAnchor_->mapToGlobal(QPoint(0, popupAnchor_->height()))
                                               : QCursor::pos();
     QAction* chosen = menu.exec(at);
+    // Back from the keyboard's menu, the focus is where it was, on the button.
+    if (popupAnchor_ != nullptr) popupAnchor_->setFocus(Qt::PopupFocusReason);
     if (chosen == nullptr) return;  // dismissed: nothing changes
     dispatch(*findEvent(chosen->objectName().toStdString(), EventKind::Click), 0);
 }

@@ -1,9 +1,8 @@
 """End-to-end test of QUANTIVEX on a real X display.
 
 Each step starts the program afresh, drives it with real key and pointer
-events and reads the window back over AT-SPI. Steps for behaviour that has
-not landed yet are named in PLANNED; QUANTIVEX_E2E_SKIP leaves steps out
-(a comma-separated list of step names, or "planned" for all of those).
+events and reads the window back over AT-SPI. QUANTIVEX_E2E_SKIP leaves
+steps out (a comma-separated list of step names), for looking into one.
 Run by run_session.sh, which provides the display and the buses.
 """
 
@@ -305,20 +304,11 @@ STEPS = [
     press_action_opens_menu,
     keyboard_road,
 ]
-# Behaviour still being built: these steps fail until it lands.
-PLANNED = {
-    "unknown_unit_message",
-    "enter_commits",
-    "escape_cancels",
-    "refused_value_hint",
-    "press_action_opens_menu",
-    "keyboard_road",
-}
 
 
 def run_step(step, binary, artifacts):
     name = step.__name__
-    print(f"--- {name}{' (planned)' if name in PLANNED else ''}: {step.__doc__.strip()}", flush=True)
+    print(f"--- {name}: {step.__doc__.strip()}", flush=True)
     started = time.monotonic()
     program = None
     check = None
@@ -366,9 +356,7 @@ def main():
     signal.alarm(DEADLINE_SECONDS)
 
     skip = {s.strip() for s in os.environ.get("QUANTIVEX_E2E_SKIP", "").split(",") if s.strip()}
-    if "planned" in skip:
-        skip |= PLANNED
-    unknown = skip - PLANNED - {"planned"} - {s.__name__ for s in STEPS}
+    unknown = skip - {s.__name__ for s in STEPS}
     if unknown:
         sys.exit(f"e2e: QUANTIVEX_E2E_SKIP names no step {sorted(unknown)}")
 
