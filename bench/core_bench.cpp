@@ -12,8 +12,8 @@ namespace {
 using namespace quantivex;
 
 void BM_ChangeUnitThreeTokens(benchmark::State& state) {
-    const UnitChangeRequest request{FractionSide::Numerator, u"m\uFF65kg\uFF65m", u"LML", u"L", tokenList(u"L"),
-                                    u"cm", u"12.3456", 0, u""};
+    const UnitChangeRequest request{
+        FractionSide::Numerator, u"m\uFF65kg\uFF65m", u"LML", u"L", tokenList(u"L"), u"cm", u"12.3456", 0, u""};
     for (auto _ : state) benchmark::DoNotOptimize(changeUnit(request));
 }
 BENCHMARK(BM_ChangeUnitThreeTokens);

@@ -60,7 +60,9 @@ static_assert(symbolsAreUniqueAndPlain(), "unit symbols must be unique and free 
 
 }  // namespace
 
-std::span<const Category> categories() { return kCategories; }
+std::span<const Category> categories() {
+    return kCategories;
+}
 
 const Category* findCategory(std::u16string_view code) {
     for (const Category& c : kCategories) {

@@ -49,7 +49,9 @@ std::u16string_view tokenList(std::u16string_view code);
 // "･" followed by the symbol: the text a menu pick appends to a unit label.
 std::u16string separatorForm(std::u16string_view symbol);
 
-constexpr bool isUnitSeparator(char16_t c) { return c == kUnitSeparator || c == kWideUnitSeparator; }
+constexpr bool isUnitSeparator(char16_t c) {
+    return c == kUnitSeparator || c == kWideUnitSeparator;
+}
 
 // Tokens of an expression, split at either separator; empty tokens are kept and
 // the empty text gives no tokens.

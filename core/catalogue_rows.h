@@ -36,14 +36,8 @@ inline constexpr Unit kLength[] = {
 
 // An acre is 43560 ft2 and a foot 12 inches, so 43560 x 144 = 6272640 in2.
 inline constexpr Unit kArea[] = {
-    {u"ac", u"ac(acre)", 1},
-    {u"ha", u"ha", 0.404686},
-    {u"a", u"a", 40.4686},
-    {u"m2", u"m2", 4046.86},
-    {u"ft2", u"ft2", 43560},
-    {u"in2", u"in2", 6272640},
-    {u"cm2", u"cm2", 40468600},
-    {u"mm2", u"mm2", 4046860000},
+    {u"ac", u"ac(acre)", 1}, {u"ha", u"ha", 0.404686},  {u"a", u"a", 40.4686},      {u"m2", u"m2", 4046.86},
+    {u"ft2", u"ft2", 43560}, {u"in2", u"in2", 6272640}, {u"cm2", u"cm2", 40468600}, {u"mm2", u"mm2", 4046860000},
 };
 
 inline constexpr Unit kVolume[] = {
@@ -58,27 +52,17 @@ inline constexpr Unit kVolume[] = {
 
 // A year of 365.2564 days.
 inline constexpr Unit kTime[] = {
-    {u"year", u"year", 1},
-    {u"day", u"day", 365.2564},
-    {u"hr", u"hr", 8766.154},
-    {u"min", u"min", 525969.2},
-    {u"sec", u"sec", 31558153},
+    {u"year", u"year", 1},      {u"day", u"day", 365.2564}, {u"hr", u"hr", 8766.154},
+    {u"min", u"min", 525969.2}, {u"sec", u"sec", 31558153},
 };
 
 inline constexpr Unit kForce[] = {
-    {u"Kg", u"Kg", 1},
-    {u"Lb", u"Lb", 2.20462},
-    {u"N", u"N", 9.80665},
-    {u"G", u"G", 1000},
-    {u"dyn", u"dyn", 980665},
+    {u"Kg", u"Kg", 1}, {u"Lb", u"Lb", 2.20462}, {u"N", u"N", 9.80665}, {u"G", u"G", 1000}, {u"dyn", u"dyn", 980665},
 };
 
 inline constexpr Unit kHeat[] = {
-    {u"kWhr", u"kWhr", 1},
-    {u"kcal", u"kcal", 860.112},
-    {u"Btu", u"Btu", 3413.81},
-    {u"cal", u"cal", 860112},
-    {u"joul", u"joul", 3600000},
+    {u"kWhr", u"kWhr", 1},    {u"kcal", u"kcal", 860.112}, {u"Btu", u"Btu", 3413.81},
+    {u"cal", u"cal", 860112}, {u"joul", u"joul", 3600000},
 };
 
 inline constexpr Unit kPressure[] = {

@@ -14,7 +14,9 @@
 namespace quantivex {
 namespace {
 
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // A number in ASCII as collected from a text: [-]digits[.digits][e[+-]digits].
 struct CollectedNumber {
@@ -122,7 +124,8 @@ std::size_t collectNumber(std::u16string_view text, std::size_t pos, Skip skip, 
 
 double leadingNumber(std::u16string_view text) {
     CollectedNumber number;
-    collectNumber(text, 0, [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }, number);
+    collectNumber(
+        text, 0, [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }, number);
     if (!number.hasDigits) return 0;
     // from_chars wants a digit or point after the sign; "-.5" is fine, "." alone was excluded above.
     return convert(number.text);
@@ -136,7 +139,8 @@ std::optional<double> parseNumberStrict(std::u16string_view text) {
     while (end > begin && blank(text[end - 1])) --end;
     const std::u16string_view body = text.substr(begin, end - begin);
     CollectedNumber number;
-    const std::size_t used = collectNumber(body, 0, [](char16_t) { return false; }, number);
+    const std::size_t used = collectNumber(
+        body, 0, [](char16_t) { return false; }, number);
     if (!number.hasDigits || used != body.size()) return std::nullopt;
     const double value = convert(number.text);
     if (!std::isfinite(value)) return std::nullopt;
@@ -164,7 +168,9 @@ DecimalDigits decimalDigits(double value, int significant) {
     return out;
 }
 
-std::u16string asciiToU16(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+std::u16string asciiToU16(std::string_view ascii) {
+    return std::u16string(ascii.begin(), ascii.end());
+}
 
 std::u16string numberToText(double value) {
     if (std::isnan(value)) return u"NaN";

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "number_text.h"
 #include "internal/decimal_digits.h"
+#include "number_text.h"
 
 namespace quantivex {
 namespace {
@@ -40,7 +40,8 @@ DecimalDigits roundHalfAway(double value, int keep) {
     if (out.digits.size() < static_cast<std::size_t>(keep)) out.digits.append(keep - out.digits.size(), '0');
     if (static_cast<std::size_t>(keep) < d.digits.size() && d.digits[static_cast<std::size_t>(keep)] >= '5') {
         int i = keep - 1;
-        while (i >= 0 && out.digits[static_cast<std::size_t>(i)] == '9') out.digits[static_cast<std::size_t>(i--)] = '0';
+        while (i >= 0 && out.digits[static_cast<std::size_t>(i)] == '9')
+            out.digits[static_cast<std::size_t>(i--)] = '0';
         if (i >= 0) {
             ++out.digits[static_cast<std::size_t>(i)];
         } else {
@@ -108,14 +109,20 @@ ResultPattern chooseResultPattern(double value) {
 std::u16string formatWithPattern(double value, ResultPattern pattern) {
     if (!std::isfinite(value)) return numberToText(value);
     switch (pattern) {
-        case ResultPattern::Scientific: return asciiToU16(scientific(value));
-        case ResultPattern::Fraction: return asciiToU16(fixed(value, 5, true));
-        case ResultPattern::Hundreds: return asciiToU16(fixed(value, 4, false));
-        case ResultPattern::Units: return asciiToU16(fixed(value, 5, false));
+        case ResultPattern::Scientific:
+            return asciiToU16(scientific(value));
+        case ResultPattern::Fraction:
+            return asciiToU16(fixed(value, 5, true));
+        case ResultPattern::Hundreds:
+            return asciiToU16(fixed(value, 4, false));
+        case ResultPattern::Units:
+            return asciiToU16(fixed(value, 5, false));
     }
     return numberToText(value);
 }
 
-std::u16string formatResult(double value) { return formatWithPattern(value, chooseResultPattern(value)); }
+std::u16string formatResult(double value) {
+    return formatWithPattern(value, chooseResultPattern(value));
+}
 
 }  // namespace quantivex

@@ -7,10 +7,10 @@ namespace quantivex {
 
 // The number patterns the chain chooses from.
 enum class ResultPattern {
-    Scientific,    // "#.######e+00"
-    Fraction,      // "0.#####"
-    Hundreds,      // "####.####"
-    Units,         // "##.#####"
+    Scientific,  // "#.######e+00"
+    Fraction,    // "0.#####"
+    Hundreds,    // "####.####"
+    Units,       // "##.#####"
 };
 
 // The pattern for a value: above 1000, below 0.001 (zero and negatives too)

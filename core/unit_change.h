@@ -11,14 +11,14 @@ enum class FractionSide { Numerator, Denominator };
 
 struct UnitChangeRequest {
     FractionSide side = FractionSide::Numerator;  // multiply (numerator) or divide (denominator)
-    std::u16string_view expression;    // the side's unit expression as shown
-    std::u16string_view dims;          // its dimension string
-    std::u16string_view category;      // active category code
-    std::u16string_view tokenList;     // the token list the tokens are tested against
-    std::u16string_view picked;        // symbol of the picked unit
-    std::u16string_view valueText;     // the right-hand value as shown
-    int replaceIndex = 0;              // ordinal of the token of the category replaced last
-    std::u16string_view lastCategory;  // active category of the side's last change
+    std::u16string_view expression;               // the side's unit expression as shown
+    std::u16string_view dims;                     // its dimension string
+    std::u16string_view category;                 // active category code
+    std::u16string_view tokenList;                // the token list the tokens are tested against
+    std::u16string_view picked;                   // symbol of the picked unit
+    std::u16string_view valueText;                // the right-hand value as shown
+    int replaceIndex = 0;                         // ordinal of the token of the category replaced last
+    std::u16string_view lastCategory;             // active category of the side's last change
 };
 
 enum class UnitChangeStatus {
@@ -31,16 +31,16 @@ enum class UnitChangeStatus {
 
 struct UnitChangeResult {
     UnitChangeStatus status = UnitChangeStatus::NoReplacement;
-    std::u16string expression;    // rebuilt with "･" only
-    std::u16string valueText;     // the new value as shown (Replaced only; empty when no value was shown)
+    std::u16string expression;  // rebuilt with "･" only
+    std::u16string valueText;   // the new value as shown (Replaced only; empty when no value was shown)
     int replaceIndex = 0;
     std::u16string lastCategory;
-    std::u16string dims;          // the side's dimension string afterwards
+    std::u16string dims;  // the side's dimension string afterwards
     // How the change came about, for the window's own variables.
-    int categoryLetterCount = 0;  // tokens of the category according to `dims`
-    std::u16string replacedToken; // the unit that was replaced
-    double ratio = 0;             // Factors[picked] / Factors[replaced]
-    double value = 0;             // the rescaled value before formatting
+    int categoryLetterCount = 0;   // tokens of the category according to `dims`
+    std::u16string replacedToken;  // the unit that was replaced
+    double ratio = 0;              // Factors[picked] / Factors[replaced]
+    double value = 0;              // the rescaled value before formatting
 };
 
 // How many characters of a dimension string equal the category code. A code

@@ -8,8 +8,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     using namespace quantivex;
     // Half the inputs as bytes widened to code units, so number texts are common.
-    const std::u16string text = size > 0 && (data[0] & 1) ? fuzz::asUtf16(data + 1, size - 1)
-                                                           : std::u16string(data, data + size);
+    const std::u16string text =
+        size > 0 && (data[0] & 1) ? fuzz::asUtf16(data + 1, size - 1) : std::u16string(data, data + size);
     const double lenient = leadingNumber(text);
     const auto strict = parseNumberStrict(text);
     if (strict) {

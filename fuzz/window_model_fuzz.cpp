@@ -80,9 +80,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                 session.run(e, kButtons[in.byte() % 3]);
                 break;
             }
-            case 1: session.type(*boxes[in.byte() % 3], in.text()); break;
-            case 2: session.enter(*boxes[in.byte() % 3]); break;
-            case 3: session.escape(*boxes[in.byte() % 3]); break;
+            case 1:
+                session.type(*boxes[in.byte() % 3], in.text());
+                break;
+            case 2:
+                session.enter(*boxes[in.byte() % 3]);
+                break;
+            case 3:
+                session.escape(*boxes[in.byte() % 3]);
+                break;
             case 4: {  // the timers tick between actions
                 static constexpr const char* kTicks[] = {"Timer1_Timer", "Timer2_Timer", "Timer3_Timer"};
                 session.run(kTicks[in.byte() % 3]);
@@ -96,10 +102,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                 session.run(row->menu->items[in.byte() % row->menu->items.size()].name + "_Click");
                 break;
             }
-            case 6: session.undo(); break;
-            case 7: session.redo(); break;
-            case 8: session.copy(); break;
-            case 9: breakdownReport(form).text(); break;
+            case 6:
+                session.undo();
+                break;
+            case 7:
+                session.redo();
+                break;
+            case 8:
+                session.copy();
+                break;
+            case 9:
+                breakdownReport(form).text();
+                break;
         }
         check(form);
     }

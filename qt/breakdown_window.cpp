@@ -38,7 +38,9 @@ void BreakdownWindow::refresh(const BreakdownReport& report) {
     adjustSize();
 }
 
-QString BreakdownWindow::text() const { return text_->text(); }
+QString BreakdownWindow::text() const {
+    return text_->text();
+}
 
 void BreakdownWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {

@@ -7,12 +7,18 @@ namespace quantivex {
 QColor toQColor(uint32_t colour, const QPalette& palette) {
     if (isSystemColour(colour)) {
         switch (colour & 0xFF) {
-            case 0x05: return palette.color(QPalette::Base);        // window background
-            case 0x08: return palette.color(QPalette::WindowText);  // window text
-            case 0x0F: return palette.color(QPalette::Button);      // button face
-            case 0x14: return palette.color(QPalette::Light);       // 3-D highlight
-            case 0x15: return palette.color(QPalette::Shadow);      // 3-D dark shadow
-            default: return palette.color(QPalette::Window);
+            case 0x05:
+                return palette.color(QPalette::Base);  // window background
+            case 0x08:
+                return palette.color(QPalette::WindowText);  // window text
+            case 0x0F:
+                return palette.color(QPalette::Button);  // button face
+            case 0x14:
+                return palette.color(QPalette::Light);  // 3-D highlight
+            case 0x15:
+                return palette.color(QPalette::Shadow);  // 3-D dark shadow
+            default:
+                return palette.color(QPalette::Window);
         }
     }
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),

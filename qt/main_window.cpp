@@ -1,7 +1,6 @@
 #include "main_window.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGridLayout>
@@ -14,6 +13,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolTip>
+#include <algorithm>
 #include <limits>
 #include <unordered_map>
 
@@ -30,7 +30,9 @@
 
 // The front-end is a static library: its resources (icon, help document) are
 // registered explicitly, outside any namespace as Qt requires.
-static void registerResources() { Q_INIT_RESOURCE(resources); }
+static void registerResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace quantivex {
 
@@ -75,22 +77,33 @@ namespace {
 
 QMessageBox::Icon iconOf(int style) {
     switch (style & 0x70) {
-        case 16: return QMessageBox::Critical;
-        case 32: return QMessageBox::Question;
-        case 48: return QMessageBox::Warning;
-        case 64: return QMessageBox::Information;
-        default: return QMessageBox::NoIcon;
+        case 16:
+            return QMessageBox::Critical;
+        case 32:
+            return QMessageBox::Question;
+        case 48:
+            return QMessageBox::Warning;
+        case 64:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
     }
 }
 
 QMessageBox::StandardButtons buttonsOf(int style) {
     switch (style & 0x0F) {
-        case 1: return QMessageBox::Ok | QMessageBox::Cancel;
-        case 2: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
-        case 3: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        case 4: return QMessageBox::Yes | QMessageBox::No;
-        case 5: return QMessageBox::Retry | QMessageBox::Cancel;
-        default: return QMessageBox::Ok;  // 0, and codes no button set stands for
+        case 1:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case 2:
+            return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+        case 3:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case 4:
+            return QMessageBox::Yes | QMessageBox::No;
+        case 5:
+            return QMessageBox::Retry | QMessageBox::Cancel;
+        default:
+            return QMessageBox::Ok;  // 0, and codes no button set stands for
     }
 }
 
@@ -132,7 +145,9 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-QWidget* MainWindow::clientArea() const { return client_; }
+QWidget* MainWindow::clientArea() const {
+    return client_;
+}
 
 void MainWindow::createMenuBar() {
     QMenu* help = menuBar()->addMenu(toQString(form_->HLP.Caption));
@@ -155,11 +170,16 @@ namespace {
 // their captions, the guide labels by their texts.
 QString accessibleNameOf(std::string_view control, const std::u16string& caption) {
     static const std::unordered_map<std::string_view, QString> kNames = {
-        {"Label2", QStringLiteral("左辺の数値")},     {"Label3", QStringLiteral("左辺の分子")},
-        {"Label4", QStringLiteral("左辺の分母")},     {"Label1", QStringLiteral("右辺の数値")},
-        {"Label5", QStringLiteral("右辺の分子")},     {"Label6", QStringLiteral("右辺の分母")},
-        {"Label7", QStringLiteral("等号")},           {"Text2", QStringLiteral("左辺の数値の入力")},
-        {"Text3", QStringLiteral("左辺の分子の入力")}, {"Text4", QStringLiteral("左辺の分母の入力")},
+        {"Label2", QStringLiteral("左辺の数値")},
+        {"Label3", QStringLiteral("左辺の分子")},
+        {"Label4", QStringLiteral("左辺の分母")},
+        {"Label1", QStringLiteral("右辺の数値")},
+        {"Label5", QStringLiteral("右辺の分子")},
+        {"Label6", QStringLiteral("右辺の分母")},
+        {"Label7", QStringLiteral("等号")},
+        {"Text2", QStringLiteral("左辺の数値の入力")},
+        {"Text3", QStringLiteral("左辺の分子の入力")},
+        {"Text4", QStringLiteral("左辺の分母の入力")},
     };
     if (const auto it = kNames.find(control); it != kNames.end()) return it->second;
     return toQString(caption);
@@ -216,7 +236,8 @@ void MainWindow::syncActions() {
     redo_->setEnabled(session_.canRedo());
     copy_->setEnabled(session_.equationText().has_value());
     breakdown_->setEnabled(form_->Label2.Visible);
-    if (breakdownWindow_ != nullptr && breakdownWindow_->isVisible()) breakdownWindow_->refresh(breakdownReport(*form_));
+    if (breakdownWindow_ != nullptr && breakdownWindow_->isVisible())
+        breakdownWindow_->refresh(breakdownReport(*form_));
 }
 
 // Connects a widget's signal to the form's event of that control and kind, if
@@ -268,11 +289,13 @@ void MainWindow::createWidgets() {
                     w->setMaxLength(std::numeric_limits<int>::max());
                     // Typing goes to the model through the session, which screens it
                     // and sets the box's text (raising Change).
-                    connect(w, &QLineEdit::textEdited, this,
-                            [this, model](const QString& text) { afterInput([&] { session_.type(*model, fromQString(text)); }); });
+                    connect(w, &QLineEdit::textEdited, this, [this, model](const QString& text) {
+                        afterInput([&] { session_.type(*model, fromQString(text)); });
+                    });
                     connect(w, &QLineEdit::returnPressed, this,
                             [this, model] { afterInput([&] { session_.enter(*model); }); });
-                    connect(w, &EditBox::escapePressed, this, [this, model] { afterInput([&] { session_.escape(*model); }); });
+                    connect(w, &EditBox::escapePressed, this,
+                            [this, model] { afterInput([&] { session_.escape(*model); }); });
                     boxes_.emplace_back(model, w);
                 } else if constexpr (std::is_same_v<M, Timer Form1State::*>) {
                     auto* qt = new QTimer(this);
@@ -417,8 +440,7 @@ void MainWindow::showHint(const std::string& control, const std::u16string& text
     const QRect box = near != nullptr ? near->geometry() : QRect();
     auto placed = [&](int top) {
         const int left = std::clamp(box.left(), 0, std::max(0, client_->width() - width));
-        return QRect(QPoint(left, std::clamp(top, 0, std::max(0, client_->height() - hint_->height()))),
-                     hint_->size());
+        return QRect(QPoint(left, std::clamp(top, 0, std::max(0, client_->height() - hint_->height()))), hint_->size());
     };
     // What a place would cover: 2 for a part of the equation, 1 for another control.
     auto covers = [&](const QRect& r) {
@@ -445,8 +467,8 @@ void MainWindow::showMessage(const PendingMessage& message) {
     // title: keep the box wide enough for the title and the frame's buttons.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
         const int titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(box.windowTitle()) + 160;
-        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(),
-                      0, 1, grid->columnCount());
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0,
+                      1, grid->columnCount());
     }
     box.exec();
 }
@@ -468,8 +490,8 @@ void MainWindow::showPopup(const std::string& menuName) {
         action->setEnabled(item.Enabled && row->menu->Enabled);
     }
     // At the pointer, as the window opens it; from the keyboard, under the button.
-    const QPoint at = popupAnchor_ != nullptr ? popupAnchor_->mapToGlobal(QPoint(0, popupAnchor_->height()))
-                                              : QCursor::pos();
+    const QPoint at =
+        popupAnchor_ != nullptr ? popupAnchor_->mapToGlobal(QPoint(0, popupAnchor_->height())) : QCursor::pos();
     QAction* chosen = menu.exec(at);
     // Back from the keyboard's menu, the focus is where it was, on the button.
     if (popupAnchor_ != nullptr) popupAnchor_->setFocus(Qt::PopupFocusReason);

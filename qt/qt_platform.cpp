@@ -18,15 +18,21 @@ QScreen* screenOf(QWidget* window) {
 
 }  // namespace
 
-QtPlatform::~QtPlatform() { delete help_; }
+QtPlatform::~QtPlatform() {
+    delete help_;
+}
 
 void QtPlatform::MsgBox(const std::u16string& text, int style, const std::u16string& title) {
     messages_.push_back({text, title, style});
 }
 
-void QtPlatform::Beep() { QApplication::beep(); }
+void QtPlatform::Beep() {
+    QApplication::beep();
+}
 
-void QtPlatform::PopupMenu(const Menu& menu) { popup_ = menu.name; }
+void QtPlatform::PopupMenu(const Menu& menu) {
+    popup_ = menu.name;
+}
 
 float QtPlatform::screenWidth() const {
     const QScreen* s = screenOf(window_);
@@ -47,7 +53,9 @@ void QtPlatform::showHelp(const std::u16string& file, int command, int32_t conte
     help_->showDocument(toQString(file), command, context);
 }
 
-void QtPlatform::setFocus(const Control& control) { focus_ = control.name; }
+void QtPlatform::setFocus(const Control& control) {
+    focus_ = control.name;
+}
 
 void QtPlatform::endProgram() {
     ended_ = true;
@@ -55,14 +63,26 @@ void QtPlatform::endProgram() {
     QApplication::quit();
 }
 
-void QtPlatform::showHint(const Control& near, const std::u16string& text) { hint_.emplace(near.name, text); }
-void QtPlatform::setClipboardText(const std::u16string& text) { QGuiApplication::clipboard()->setText(toQString(text)); }
+void QtPlatform::showHint(const Control& near, const std::u16string& text) {
+    hint_.emplace(near.name, text);
+}
+void QtPlatform::setClipboardText(const std::u16string& text) {
+    QGuiApplication::clipboard()->setText(toQString(text));
+}
 
-void QtPlatform::hideHint() { hint_.emplace(std::string(), std::u16string()); }
+void QtPlatform::hideHint() {
+    hint_.emplace(std::string(), std::u16string());
+}
 
-std::vector<PendingMessage> QtPlatform::takeMessages() { return std::exchange(messages_, {}); }
-std::optional<std::string> QtPlatform::takePopup() { return std::exchange(popup_, std::nullopt); }
-std::optional<std::string> QtPlatform::takeFocus() { return std::exchange(focus_, std::nullopt); }
+std::vector<PendingMessage> QtPlatform::takeMessages() {
+    return std::exchange(messages_, {});
+}
+std::optional<std::string> QtPlatform::takePopup() {
+    return std::exchange(popup_, std::nullopt);
+}
+std::optional<std::string> QtPlatform::takeFocus() {
+    return std::exchange(focus_, std::nullopt);
+}
 std::optional<std::pair<std::string, std::u16string>> QtPlatform::takeHint() {
     return std::exchange(hint_, std::nullopt);
 }

@@ -4,17 +4,16 @@
 
 #include <QPointer>
 
-#include "help_window.h"
 #include <optional>
 #include <string>
 #include <vector>
+#include "help_window.h"
 
 #include "platform.h"
 
 class QWidget;
 
 namespace quantivex {
-
 
 struct PendingMessage {
     std::u16string text;

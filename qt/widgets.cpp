@@ -8,10 +8,14 @@ namespace quantivex {
 
 int buttonCode(Qt::MouseButton button) {
     switch (button) {
-        case Qt::LeftButton: return 1;
-        case Qt::RightButton: return 2;
-        case Qt::MiddleButton: return 4;
-        default: return 0;
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 0;
     }
 }
 
@@ -36,11 +40,16 @@ void EquationLabel::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void EquationLabel::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-        case Qt::Key_Space: emit keyClick(); return;
+        case Qt::Key_Space:
+            emit keyClick();
+            return;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_F2: emit keyDoubleClick(); return;
-        default: QLabel::keyPressEvent(event);
+        case Qt::Key_F2:
+            emit keyDoubleClick();
+            return;
+        default:
+            QLabel::keyPressEvent(event);
     }
 }
 

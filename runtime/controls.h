@@ -24,7 +24,9 @@ inline constexpr uint32_t kSystemWindow = 0x80000005;
 inline constexpr uint32_t kSystem3DHighlight = 0x80000014;
 inline constexpr uint32_t kSystem3DDarkShadow = 0x80000015;
 
-constexpr bool isSystemColour(uint32_t colour) { return (colour & 0x80000000u) != 0; }
+constexpr bool isSystemColour(uint32_t colour) {
+    return (colour & 0x80000000u) != 0;
+}
 
 struct Font {
     std::u16string name;

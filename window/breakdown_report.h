@@ -12,13 +12,13 @@
 namespace quantivex {
 
 struct BreakdownReport {
-    bool paired = false;          // the two sides pair unit for unit
-    std::u16string reason;        // why they do not, or why there is no exact result
+    bool paired = false;                // the two sides pair unit for unit
+    std::u16string reason;              // why they do not, or why there is no exact result
     std::vector<std::u16string> steps;  // "kg → lb × 2.20462 (2204.62 ÷ 1000)"
-    double factor = 0;            // from the left units to the right units
-    std::optional<double> exact;  // the left value times the factor, in one step
-    std::u16string shown;         // the right value as the window shows it
-    bool roundedApart = false;    // the shown value differs from the exact one beyond its digits
+    double factor = 0;                  // from the left units to the right units
+    std::optional<double> exact;        // the left value times the factor, in one step
+    std::u16string shown;               // the right value as the window shows it
+    bool roundedApart = false;          // the shown value differs from the exact one beyond its digits
 
     // The whole report as the breakdown window shows it, a line a fact.
     std::u16string text() const;

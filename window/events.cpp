@@ -11,14 +11,22 @@ namespace {
 
 std::string_view suffixOf(EventKind kind) {
     switch (kind) {
-        case EventKind::Load: return "Load";
-        case EventKind::Unload: return "Unload";
-        case EventKind::Click: return "Click";
-        case EventKind::DblClick: return "DblClick";
-        case EventKind::MouseDown: return "MouseDown";
-        case EventKind::MouseUp: return "MouseUp";
-        case EventKind::Change: return "Change";
-        case EventKind::Timer: return "Timer";
+        case EventKind::Load:
+            return "Load";
+        case EventKind::Unload:
+            return "Unload";
+        case EventKind::Click:
+            return "Click";
+        case EventKind::DblClick:
+            return "DblClick";
+        case EventKind::MouseDown:
+            return "MouseDown";
+        case EventKind::MouseUp:
+            return "MouseUp";
+        case EventKind::Change:
+            return "Change";
+        case EventKind::Timer:
+            return "Timer";
     }
     return {};
 }
@@ -52,7 +60,8 @@ public:
             }
             if (category == nullptr) continue;
             const Unit* unit = &category->units[item.index];
-            add(item.name, EventKind::Click, [category, unit](Form1& f, int16_t) { f.UnitItem_Click(*category, *unit); });
+            add(item.name, EventKind::Click,
+                [category, unit](Form1& f, int16_t) { f.UnitItem_Click(*category, *unit); });
         }
         add("Label2", EventKind::Click, &Form1::Label2_Click);
         add("Label2", EventKind::DblClick, &Form1::Label2_DblClick);
@@ -82,10 +91,12 @@ private:
         handlers.push_back({std::move(name), std::string(control), kind, button, std::move(run)});
     }
     void add(std::string_view control, EventKind kind, void (Form1::*handler)()) {
-        add(control, kind, [handler](Form1& f, int16_t) { (f.*handler)(); }, false);
+        add(
+            control, kind, [handler](Form1& f, int16_t) { (f.*handler)(); }, false);
     }
     void add(std::string_view control, EventKind kind, void (Form1::*handler)(int16_t)) {
-        add(control, kind, [handler](Form1& f, int16_t b) { (f.*handler)(b); }, true);
+        add(
+            control, kind, [handler](Form1& f, int16_t b) { (f.*handler)(b); }, true);
     }
     void add(std::string_view control, EventKind kind, std::function<void(Form1&, int16_t)> run) {
         const bool mouse = kind == EventKind::MouseDown || kind == EventKind::MouseUp;
@@ -109,7 +120,9 @@ const Table& table() {
 
 }  // namespace
 
-const std::vector<EventHandler>& eventHandlers() { return table().handlers; }
+const std::vector<EventHandler>& eventHandlers() {
+    return table().handlers;
+}
 
 const EventHandler* findEventHandler(std::string_view name) {
     const auto& byName = table().byName;

@@ -10,7 +10,9 @@
 namespace quantivex {
 namespace {
 
-Font fontOf(const FontSpec& spec) { return {std::u16string(spec.name), spec.size}; }
+Font fontOf(const FontSpec& spec) {
+    return {std::u16string(spec.name), spec.size};
+}
 
 template <typename C>
 void createVisible(C& c, const ControlRow& row) {
@@ -65,8 +67,8 @@ void Form1::createControls() {
             [&](auto member) {
                 using M = decltype(member);
                 if constexpr (std::is_same_v<M, std::size_t>) {
-                    Line1[member] = {std::string(row.name), row.left, row.top, row.width, row.height, row.visible,
-                                     row.backColor};
+                    Line1[member] = {std::string(row.name), row.left,     row.top, row.width, row.height,
+                                     row.visible,           row.backColor};
                 } else if constexpr (std::is_same_v<M, Timer Form1State::*>) {
                     this->*member = {std::string(row.name), false, row.interval};
                 } else if constexpr (std::is_same_v<M, TextBox Form1State::*>) {
@@ -179,7 +181,9 @@ void Form1::Form_Unload(int16_t& cancel) {
     platform_.endProgram();
 }
 
-void Form1::showErrorBox() { platform_.MsgBox(u"エラーです", kErrorBoxStyle, kMessageTitle); }
+void Form1::showErrorBox() {
+    platform_.MsgBox(u"エラーです", kErrorBoxStyle, kMessageTitle);
+}
 
 void Form1::centreWindow() {
     // Single precision, as the window system's own move takes it.
@@ -206,7 +210,9 @@ void Form1::setLeftRowVisible(bool visible) {
     for (const CategoryControls& c : categoryControls_) c.leftButton->Visible = visible;
 }
 
-void Form1::hideLeftRow() { setLeftRowVisible(false); }
+void Form1::hideLeftRow() {
+    setLeftRowVisible(false);
+}
 
 void Form1::hideRightRow() {
     for (const CategoryControls& c : categoryControls_) c.rightButton->Visible = false;

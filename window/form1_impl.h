@@ -44,7 +44,7 @@ struct CategoryRow {
     CommandButton Form1State::*leftButton;
     CommandButton Form1State::*rightButton;
     Menu Form1State::*menu;
-    double leftRowOffset;   // left edge of the left-row button from the window's centre
+    double leftRowOffset;    // left edge of the left-row button from the window's centre
     std::size_t placedFlag;  // its RightButtonPlaced index: pressure (7) comes before heat (8)
     void (Form1::*factorProcedure)();
     IndexVariable fromIndex;

@@ -60,8 +60,8 @@ std::vector<MenuItemRow> buildMenuItems() {
     }
     for (const Category& c : categories()) {
         for (std::size_t i = 0; i < c.units.size(); ++i) {
-            rows.push_back({c.menuName, std::string(c.menuName) + std::to_string(i + 1),
-                            std::u16string(c.units[i].caption), i});
+            rows.push_back(
+                {c.menuName, std::string(c.menuName) + std::to_string(i + 1), std::u16string(c.units[i].caption), i});
         }
     }
     return rows;
@@ -69,9 +69,15 @@ std::vector<MenuItemRow> buildMenuItems() {
 
 }  // namespace
 
-std::span<const ControlRow> controlRows() { return kControls; }
-std::span<const MenuRow> menuRows() { return kMenus; }
-std::span<const VariableRow> variableRows() { return kVariables; }
+std::span<const ControlRow> controlRows() {
+    return kControls;
+}
+std::span<const MenuRow> menuRows() {
+    return kMenus;
+}
+std::span<const VariableRow> variableRows() {
+    return kVariables;
+}
 
 const std::vector<MenuItemRow>& menuItemRows() {
     static const std::vector<MenuItemRow> rows = buildMenuItems();

@@ -14,10 +14,14 @@ constexpr double kStandardLimit = 6500;
 constexpr double kScreenMargin = 100;
 constexpr double kWidenMargin = 600;
 
-double captionLength(const Label& l) { return l.Caption.empty() ? 1.0 : static_cast<double>(l.Caption.size()); }
+double captionLength(const Label& l) {
+    return l.Caption.empty() ? 1.0 : static_cast<double>(l.Caption.size());
+}
 
 // Width of a value label: 122 per character and 50, with 20 more for one character.
-double valueWidth(double length) { return 122 * length + 50 + (length <= 1 ? 20 : 0); }
+double valueWidth(double length) {
+    return 122 * length + 50 + (length <= 1 ? 20 : 0);
+}
 
 }  // namespace
 
@@ -45,8 +49,8 @@ void Form1::RedrawDisplay() {
     RightNumeratorLength = static_cast<int32_t>(std::min(l5, 2147483647.0));
     RightDenominatorLength = l6;
 
-    const double e = kUnitCharWidth * l2 + kUnitCharWidth * std::max(l3, l4) + kFractionExtra +
-                     kUnitCharWidth * l1 + kUnitCharWidth * std::max(l5, l6);
+    const double e = kUnitCharWidth * l2 + kUnitCharWidth * std::max(l3, l4) + kFractionExtra + kUnitCharWidth * l1 +
+                     kUnitCharWidth * std::max(l5, l6);
     if (e > kStandardLimit) {
         WindowWidened = 1;
         if (e > platform_.screenWidth() - kScreenMargin) {

@@ -13,11 +13,21 @@ namespace {
 
 using Getter = std::function<InspectedValue(const Form1State&)>;
 
-InspectedValue number(double v) { return {InspectedValue::Kind::Number, v, {}}; }
-InspectedValue geometry(double v) { return {InspectedValue::Kind::Geometry, v, {}}; }
-InspectedValue boolean(bool v) { return {InspectedValue::Kind::Boolean, v ? 1.0 : 0.0, {}}; }
-InspectedValue colour(uint32_t v) { return {InspectedValue::Kind::Colour, static_cast<double>(v), {}}; }
-InspectedValue text(const std::u16string& v) { return {InspectedValue::Kind::Text, 0, v}; }
+InspectedValue number(double v) {
+    return {InspectedValue::Kind::Number, v, {}};
+}
+InspectedValue geometry(double v) {
+    return {InspectedValue::Kind::Geometry, v, {}};
+}
+InspectedValue boolean(bool v) {
+    return {InspectedValue::Kind::Boolean, v ? 1.0 : 0.0, {}};
+}
+InspectedValue colour(uint32_t v) {
+    return {InspectedValue::Kind::Colour, static_cast<double>(v), {}};
+}
+InspectedValue text(const std::u16string& v) {
+    return {InspectedValue::Kind::Text, 0, v};
+}
 
 class Table {
 public:
@@ -93,9 +103,12 @@ private:
         for (const MenuItemRow& item : menuItemRows()) {
             if (item.menu != row.name) continue;
             const std::size_t i = item.index;
-            add(item.name + ".Caption", [member, i](const Form1State& f) { return text((f.*member).items[i].Caption); });
-            add(item.name + ".Visible", [member, i](const Form1State& f) { return boolean((f.*member).items[i].Visible); });
-            add(item.name + ".Enabled", [member, i](const Form1State& f) { return boolean((f.*member).items[i].Enabled); });
+            add(item.name + ".Caption",
+                [member, i](const Form1State& f) { return text((f.*member).items[i].Caption); });
+            add(item.name + ".Visible",
+                [member, i](const Form1State& f) { return boolean((f.*member).items[i].Visible); });
+            add(item.name + ".Enabled",
+                [member, i](const Form1State& f) { return boolean((f.*member).items[i].Enabled); });
         }
     }
 
@@ -104,7 +117,8 @@ private:
     }
     void variable(const std::string& name, FlagTable Form1State::*member) {
         for (std::size_t i = 0; i < std::tuple_size_v<FlagTable>; ++i) {
-            add(name + "(" + std::to_string(i) + ")", [member, i](const Form1State& f) { return number((f.*member)[i]); });
+            add(name + "(" + std::to_string(i) + ")",
+                [member, i](const Form1State& f) { return number((f.*member)[i]); });
         }
     }
     template <typename T>
@@ -127,19 +141,24 @@ std::optional<InspectedValue> Form1Reflection::get(const Form1State& form, std::
     return it->second(form);
 }
 
-const std::vector<std::string>& Form1Reflection::names() { return table().names; }
+const std::vector<std::string>& Form1Reflection::names() {
+    return table().names;
+}
 
 std::string Form1Reflection::toText(const InspectedValue& value) {
     switch (value.kind) {
-        case InspectedValue::Kind::Boolean: return value.number != 0 ? "True" : "False";
+        case InspectedValue::Kind::Boolean:
+            return value.number != 0 ? "True" : "False";
         case InspectedValue::Kind::Colour: {
             char buffer[16];
             std::snprintf(buffer, sizeof buffer, "&H%X", static_cast<unsigned>(value.number));
             return buffer;
         }
-        case InspectedValue::Kind::Text: return toUtf8(value.text);
+        case InspectedValue::Kind::Text:
+            return toUtf8(value.text);
         case InspectedValue::Kind::Number:
-        case InspectedValue::Kind::Geometry: return toUtf8(numberToText(value.number));
+        case InspectedValue::Kind::Geometry:
+            return toUtf8(numberToText(value.number));
     }
     return {};
 }

@@ -10,12 +10,18 @@
 namespace quantivex {
 namespace {
 
-int16_t saturate16(int value) { return static_cast<int16_t>(std::clamp(value, -32768, 32767)); }
+int16_t saturate16(int value) {
+    return static_cast<int16_t>(std::clamp(value, -32768, 32767));
+}
 
 }  // namespace
 
-void Form1::ChangeRightNumeratorUnit() { changeRightUnit(FractionSide::Numerator); }
-void Form1::ChangeRightDenominatorUnit() { changeRightUnit(FractionSide::Denominator); }
+void Form1::ChangeRightNumeratorUnit() {
+    changeRightUnit(FractionSide::Numerator);
+}
+void Form1::ChangeRightDenominatorUnit() {
+    changeRightUnit(FractionSide::Denominator);
+}
 
 void Form1::CountCategoryLetters() {
     CategoryLetterCount = saturate16(countCategoryLetters(DimsToCount, ActiveCategory));
@@ -86,14 +92,30 @@ void Form1::factorIndexes(char16_t code) {
     assign(c->row->toIndex, unitIndex(category, PickedUnit));
 }
 
-void Form1::MassFactor() { factorIndexes(u'M'); }
-void Form1::LengthFactor() { factorIndexes(u'L'); }
-void Form1::AreaFactor() { factorIndexes(u'S'); }
-void Form1::VolumeFactor() { factorIndexes(u'B'); }
-void Form1::TimeFactor() { factorIndexes(u'T'); }
-void Form1::ForceFactor() { factorIndexes(u'F'); }
-void Form1::HeatFactor() { factorIndexes(u'J'); }
-void Form1::PressureFactor() { factorIndexes(u'P'); }
+void Form1::MassFactor() {
+    factorIndexes(u'M');
+}
+void Form1::LengthFactor() {
+    factorIndexes(u'L');
+}
+void Form1::AreaFactor() {
+    factorIndexes(u'S');
+}
+void Form1::VolumeFactor() {
+    factorIndexes(u'B');
+}
+void Form1::TimeFactor() {
+    factorIndexes(u'T');
+}
+void Form1::ForceFactor() {
+    factorIndexes(u'F');
+}
+void Form1::HeatFactor() {
+    factorIndexes(u'J');
+}
+void Form1::PressureFactor() {
+    factorIndexes(u'P');
+}
 
 void Form1::LookupUnitFactor() {
     if (ActiveCategory.size() != 1) return;
@@ -101,6 +123,8 @@ void Form1::LookupUnitFactor() {
 }
 
 // The ratio the core used for the change: Factors[picked] / Factors[replaced].
-void Form1::UnitFactorRatio(const UnitChangeResult& change) { FactorRatio = change.ratio; }
+void Form1::UnitFactorRatio(const UnitChangeResult& change) {
+    FactorRatio = change.ratio;
+}
 
 }  // namespace quantivex

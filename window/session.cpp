@@ -22,8 +22,7 @@ std::u16string grouped(std::size_t n) {
 std::u16string_view kindOfForbidden(char32_t c) {
     if (c >= 0xD800 && c <= 0xDFFF) return u"壊れた文字";
     if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return u"制御文字";
-    if (c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) ||
-        c == 0xFEFF) {
+    if (c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF) {
         return u"書式制御文字";
     }
     return {};

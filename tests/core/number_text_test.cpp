@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace quantivex {
 namespace {
 
@@ -56,8 +55,8 @@ TEST(StrictNumber, AcceptsOnlyAWholeNumber) {
     EXPECT_EQ(parseNumberStrict(u"-0.25"), -0.25);
     EXPECT_EQ(parseNumberStrict(u"1.e+04"), 10000);
     EXPECT_EQ(parseNumberStrict(u"0.0"), 0);
-    for (const char16_t* bad : {u"", u" ", u"12abc", u"1e", u"1.2.3", u"abc", u".", u"1 2", u"--1", u"1e5x",
-                                u"\u30FB", u"1e999", u"nan", u"inf"}) {
+    for (const char16_t* bad : {u"", u" ", u"12abc", u"1e", u"1.2.3", u"abc", u".", u"1 2", u"--1", u"1e5x", u"\u30FB",
+                                u"1e999", u"nan", u"inf"}) {
         EXPECT_FALSE(parseNumberStrict(bad)) << "accepted a text that is not a number";
     }
 }

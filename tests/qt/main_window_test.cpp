@@ -4,13 +4,13 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
-#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
@@ -19,8 +19,8 @@
 #include "conversions.h"
 #include "events.h"
 #include "help_window.h"
-#include "reflection.h"
 #include "main_window.h"
+#include "reflection.h"
 
 using namespace quantivex;
 
@@ -43,9 +43,9 @@ void compareWidgetsWithModel(MainWindow& window) {
         const QString name = w->objectName();
         if (name == QStringLiteral("hint")) continue;  // the view's own note, no control of the window
         QVERIFY2(!name.isEmpty(), "every widget stands for a control");
-        const QRect expected(s.toPixels(modelNumber(form, name + ".Left")), s.toPixels(modelNumber(form, name + ".Top")),
-                             s.toPixels(modelNumber(form, name + ".Width")),
-                             s.toPixels(modelNumber(form, name + ".Height")));
+        const QRect expected(
+            s.toPixels(modelNumber(form, name + ".Left")), s.toPixels(modelNumber(form, name + ".Top")),
+            s.toPixels(modelNumber(form, name + ".Width")), s.toPixels(modelNumber(form, name + ".Height")));
         QCOMPARE(w->geometry(), expected);
         QCOMPARE(w->isVisibleTo(window.clientArea()), modelNumber(form, name + ".Visible") != 0);
         if (auto* label = qobject_cast<QLabel*>(w)) {
@@ -123,7 +123,9 @@ void closeNextMessageBox(SeenMessage& seen) {
 }
 
 // Runs one event of the window by its name, as the view does.
-void run(MainWindow& window, const char* event) { window.dispatch(*findEventHandler(event), 1); }
+void run(MainWindow& window, const char* event) {
+    window.dispatch(*findEventHandler(event), 1);
+}
 
 // Commits a text typed into an edit box through the real widget, with Enter.
 void typeAndEnter(QLineEdit* box, const QString& text) {
@@ -144,8 +146,8 @@ void checkCaptionsFit(MainWindow& window, const char* what) {
                                 .arg(textWidth)
                                 .arg(label->contentsRect().width())));
         QVERIFY2(label->geometry().right() + 6 < window.clientArea()->width(),
-                 qPrintable(QStringLiteral("%1: %2 runs up to the window's edge").arg(QString::fromLatin1(what),
-                                                                                     QString::fromLatin1(name))));
+                 qPrintable(QStringLiteral("%1: %2 runs up to the window's edge")
+                                .arg(QString::fromLatin1(what), QString::fromLatin1(name))));
     }
 }
 
@@ -290,7 +292,8 @@ private slots:
         QVERIFY(hint->isVisible());
         QCOMPARE(hint->text(), QStringLiteral("数値ではありません「12abc」"));
         // beside the box, inside the window, over no equation label
-        QVERIFY(hint->geometry().top() >= box->geometry().bottom() || hint->geometry().bottom() <= box->geometry().top());
+        QVERIFY(hint->geometry().top() >= box->geometry().bottom() ||
+                hint->geometry().bottom() <= box->geometry().top());
         QVERIFY(window.clientArea()->rect().contains(hint->geometry()));
         for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"}) {
             QVERIFY(!hint->geometry().intersects(widget<QLabel>(window, name)->geometry()));

@@ -37,11 +37,11 @@ namespace {
 
 const std::vector<std::u16string>& textPool() {
     static const std::vector<std::u16string> pool = [] {
-        std::vector<std::u16string> p = {u"", u" ", u"12abc", u"\uFF65", u"\u30FB", u"kg\uFF65m", u"kg\u30FBm",
-                                         u"Kg", u"m\uFF65m\uFF65m", u"0", u"0.0", u"00", u"1e300", u"-5", u"1e-300",
-                                         u"abc", u"kg\uFF65", u"\uFF65kg", u"\u03BCm\uFF65\u212B", u"2.5", u"5",
-                                         u"1.e+04", u"k g", u"sec", u"kg\uFF65\uFF65m", u"1e", u"1.2.3", u"1E+15",
-                                         u"Pa\uFF65kWhr", u"lb\uFF65min", u"\xD800", u"3e-7", u"123456789012",
+        std::vector<std::u16string> p = {u"", u" ", u"12abc", u"\uFF65", u"\u30FB", u"kg\uFF65m", u"kg\u30FBm", u"Kg",
+                                         u"m\uFF65m\uFF65m", u"0", u"0.0", u"00", u"1e300", u"-5", u"1e-300", u"abc",
+                                         u"kg\uFF65", u"\uFF65kg", u"\u03BCm\uFF65\u212B", u"2.5", u"5", u"1.e+04",
+                                         u"k g", u"sec", u"kg\uFF65\uFF65m", u"1e", u"1.2.3", u"1E+15", u"Pa\uFF65kWhr",
+                                         u"lb\uFF65min", u"\xD800", u"3e-7", u"123456789012",
                                          // extreme magnitudes: the rescale must neither underflow nor overflow
                                          // on the way to a result that is a double
                                          u"1e200", u"1e-200", u"1e308", u"1e-320", u"-0", u"4.9e-324",
@@ -114,9 +114,21 @@ struct Storm {
 
     // Into the value box a person mostly types numbers, large and small ones too.
     static const std::vector<std::u16string>& numberPool() {
-        static const std::vector<std::u16string> pool = {u"5", u"2.5", u"0", u"-5", u"1e200", u"1e-200", u"1e300",
-                                                        u"1e-300", u"1e308", u"1e-320", u"4.9e-324", u"-1e150",
-                                                        u"1.7976931348623157e308", u"123456789012", u"3e-7"};
+        static const std::vector<std::u16string> pool = {u"5",
+                                                         u"2.5",
+                                                         u"0",
+                                                         u"-5",
+                                                         u"1e200",
+                                                         u"1e-200",
+                                                         u"1e300",
+                                                         u"1e-300",
+                                                         u"1e308",
+                                                         u"1e-320",
+                                                         u"4.9e-324",
+                                                         u"-1e150",
+                                                         u"1.7976931348623157e308",
+                                                         u"123456789012",
+                                                         u"3e-7"};
         return pool;
     }
 
@@ -131,12 +143,18 @@ struct Storm {
     // How often a person does each kind of thing, when the control shows.
     static int weightOf(const EventHandler& h) {
         switch (h.kind) {
-            case EventKind::Click: return h.control.rfind("Label", 0) == 0 ? 3 : 2;
-            case EventKind::DblClick: return 2;
-            case EventKind::MouseDown: return 3;
-            case EventKind::MouseUp: return 1;
-            case EventKind::Timer: return h.control == "Timer3" ? 2 : 4;
-            default: return 0;  // the window's own events and Change come from elsewhere
+            case EventKind::Click:
+                return h.control.rfind("Label", 0) == 0 ? 3 : 2;
+            case EventKind::DblClick:
+                return 2;
+            case EventKind::MouseDown:
+                return 3;
+            case EventKind::MouseUp:
+                return 1;
+            case EventKind::Timer:
+                return h.control == "Timer3" ? 2 : 4;
+            default:
+                return 0;  // the window's own events and Change come from elsewhere
         }
     }
 
@@ -170,9 +188,8 @@ struct Storm {
                 platform->openPopup.reset();
                 return "dismiss";
             }
-            const std::string& item = row->menu->items[static_cast<std::size_t>(
-                                                           pick(static_cast<int>(row->menu->items.size())))]
-                                          .name;
+            const std::string& item =
+                row->menu->items[static_cast<std::size_t>(pick(static_cast<int>(row->menu->items.size())))].name;
             record("choose " + item);
             platform->openPopup.reset();
             raise(*findEventHandler(item + "_Click"), 0);
@@ -304,7 +321,8 @@ struct Storm {
         // A subnormal value carries fewer digits than any rounding bound here:
         // values scaled from it are not checked until the sides are mirrored again.
         auto subnormal = [](double v) { return v != 0 && std::fabs(v) < std::numeric_limits<double>::min(); };
-        if (subnormal(*left) || subnormal(*right) || subnormal(f.LeftValue)) errorBound = std::numeric_limits<double>::infinity();
+        if (subnormal(*left) || subnormal(*right) || subnormal(f.LeftValue))
+            errorBound = std::numeric_limits<double>::infinity();
         if (std::isinf(errorBound)) return;
         double numerator = 1;
         double denominator = 1;
@@ -319,9 +337,8 @@ struct Storm {
         ++checked;
         const double tolerance = (errorBound + 1e-12) * 1.01 * std::fabs(expected);
         if (std::fabs(*right - expected) > tolerance) {
-            fail("right value " + toUtf8(f.Label1.Caption) + " is not " + toUtf8(numberToText(expected)) +
-                 " (left " + toUtf8(f.Label2.Caption) + ", allowed relative rounding " +
-                 toUtf8(numberToText(errorBound)) + ")");
+            fail("right value " + toUtf8(f.Label1.Caption) + " is not " + toUtf8(numberToText(expected)) + " (left " +
+                 toUtf8(f.Label2.Caption) + ", allowed relative rounding " + toUtf8(numberToText(errorBound)) + ")");
         }
     }
 
@@ -451,8 +468,9 @@ int main(int argc, char** argv) {
     }
     Storm storm(seed, chaos);
     storm.run(count);
-    std::printf("event storm: %ld events, seed %u%s, %ld value checks, %ld snapshots restored, %ld undo round trips: "
-                "no fault\n",
-                count, seed, chaos ? ", chaos" : "", storm.checked, storm.restored, storm.roundTrips);
+    std::printf(
+        "event storm: %ld events, seed %u%s, %ld value checks, %ld snapshots restored, %ld undo round trips: "
+        "no fault\n",
+        count, seed, chaos ? ", chaos" : "", storm.checked, storm.restored, storm.roundTrips);
     return 0;
 }

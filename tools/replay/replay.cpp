@@ -8,15 +8,15 @@
 #include <ostream>
 #include <sstream>
 
+#include "breakdown.h"
+#include "breakdown_report.h"
 #include "events.h"
 #include "form1.h"
 #include "form1_table.h"
 #include "number_text.h"
-#include "breakdown.h"
-#include "breakdown_report.h"
+#include "recording_platform.h"
 #include "reflection.h"
 #include "session.h"
-#include "recording_platform.h"
 #include "utf.h"
 
 namespace quantivex::replay {
@@ -35,7 +35,9 @@ std::pair<std::string_view, std::string_view> word(std::string_view s) {
     return {s.substr(0, space), s.substr(space + 1)};
 }
 
-std::optional<double> number(std::string_view s) { return parseNumberStrict(fromUtf8(trim(s))); }
+std::optional<double> number(std::string_view s) {
+    return parseNumberStrict(fromUtf8(trim(s)));
+}
 
 std::optional<int> integer(std::string_view s) {
     const auto v = number(s);
@@ -129,7 +131,8 @@ std::optional<Command> parseExpect(std::string_view rest, std::string& why) {
     if (kind == "breakdown") {
         const auto [what, rest2] = word(args);
         const std::size_t eq = rest2.find('=');
-        if ((what != "factor" && what != "exact") || eq == std::string_view::npos || !trim(rest2.substr(0, eq)).empty()) {
+        if ((what != "factor" && what != "exact") || eq == std::string_view::npos ||
+            !trim(rest2.substr(0, eq)).empty()) {
             why = "expect breakdown takes factor = X or exact = X";
             return std::nullopt;
         }
@@ -380,9 +383,7 @@ private:
         const std::string latest = toUtf8(platform_.messages.back().text);
         return latest.find(c.text) != std::string::npos || fail("a message containing " + c.text, latest);
     }
-    bool step(const ExpectNoHint&) {
-        return !platform_.hint || fail("no hint", "hint " + toUtf8(*platform_.hint));
-    }
+    bool step(const ExpectNoHint&) { return !platform_.hint || fail("no hint", "hint " + toUtf8(*platform_.hint)); }
     bool step(const Choose& c) {
         if (platform_.openPopup != c.menu) {
             return fail("popup " + c.menu + " open to choose " + c.item, platform_.openPopup.value_or("no popup"));
@@ -422,8 +423,7 @@ private:
             }
             case InspectedValue::Kind::Number: {
                 const auto v = number(c.expected);
-                return (v && std::fabs(*v - actual.number) <= 1e-9 * std::max(1.0, std::fabs(*v))) ||
-                       fail(wanted, got);
+                return (v && std::fabs(*v - actual.number) <= 1e-9 * std::max(1.0, std::fabs(*v))) || fail(wanted, got);
             }
         }
         return true;

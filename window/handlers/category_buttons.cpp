@@ -18,7 +18,9 @@ void Form1::LeftCategoryButton_MouseDown(const CategoryControls& row, int16_t bu
     platform_.PopupMenu(*row.menu);
 }
 
-void Form1::LeftCategoryButton_MouseUp(const CategoryControls& row, int16_t /*button*/) { showAllItems(*row.menu); }
+void Form1::LeftCategoryButton_MouseUp(const CategoryControls& row, int16_t /*button*/) {
+    showAllItems(*row.menu);
+}
 
 void Form1::RightCategoryButton_MouseDown(const CategoryControls& row, int16_t button) {
     // Set for every button and before the menu opens: they hold even when it is dismissed.

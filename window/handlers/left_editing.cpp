@@ -77,7 +77,8 @@ double proportional(double newLeft, double oldLeft, double oldRight) {
     const double oldMantissa = std::frexp(oldLeft, &oldExponent);
     const double rightMantissa = std::frexp(oldRight, &rightExponent);
     // Mantissas lie in [0.5, 1): their quotient times the third stays within (0.125, 2).
-    const double scaled = std::ldexp(newMantissa / oldMantissa * rightMantissa, newExponent - oldExponent + rightExponent);
+    const double scaled =
+        std::ldexp(newMantissa / oldMantissa * rightMantissa, newExponent - oldExponent + rightExponent);
     // A true result below the smallest double is outside the range as much as one above the largest.
     if (scaled == 0) throw RuntimeFailure("result outside the double range");
     return scaled;
@@ -149,11 +150,15 @@ void Form1::refuseTypedValue() {
 }
 
 // What a keyboard or an input method gave, as the program's own characters.
-void Form1::takeTypedText(TextBox& box) { box.setText(canonicalTypedText(box.Text())); }
+void Form1::takeTypedText(TextBox& box) {
+    box.setText(canonicalTypedText(box.Text()));
+}
 
 // A right value cleared with the left one comes back even when the value
 // typed is the value the edit began with.
-bool Form1::valueChangedByEdit() const { return Text2.Text() != LeftValueBeforeEdit || Label1.Caption.empty(); }
+bool Form1::valueChangedByEdit() const {
+    return Text2.Text() != LeftValueBeforeEdit || Label1.Caption.empty();
+}
 
 // A zero left value could never be scaled from again: it becomes 1.
 void Form1::replaceZeroByOne() {
@@ -185,10 +190,18 @@ void Form1::closeValueEdit() {
 
 // ---- the units ----
 
-void Form1::Label3_DblClick() { openUnitEdit(false); }
-void Form1::Label4_DblClick() { openUnitEdit(true); }
-void Form1::Label3_Click() { selectLeftUnits(false); }
-void Form1::Label4_Click() { selectLeftUnits(true); }
+void Form1::Label3_DblClick() {
+    openUnitEdit(false);
+}
+void Form1::Label4_DblClick() {
+    openUnitEdit(true);
+}
+void Form1::Label3_Click() {
+    selectLeftUnits(false);
+}
+void Form1::Label4_Click() {
+    selectLeftUnits(true);
+}
 
 void Form1::openUnitEdit(bool denominator) {
     withErrorTrap([&] {

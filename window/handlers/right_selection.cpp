@@ -5,8 +5,12 @@
 
 namespace quantivex {
 
-void Form1::Label5_MouseDown(int16_t /*button*/) { pressRightUnits(false); }
-void Form1::Label6_MouseDown(int16_t /*button*/) { pressRightUnits(true); }
+void Form1::Label5_MouseDown(int16_t /*button*/) {
+    pressRightUnits(false);
+}
+void Form1::Label6_MouseDown(int16_t /*button*/) {
+    pressRightUnits(true);
+}
 
 void Form1::pressRightUnits(bool denominator) {
     withErrorTrap([&] {
