@@ -19,7 +19,7 @@ BreakdownWindow::BreakdownWindow(QWidget* parent) : QWidget(parent, Qt::Window),
     text_->setAccessibleName(QStringLiteral("計算の内訳"));
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text_->setWordWrap(true);
-    text_->setMinimumWidth(360);
+    text_->setMinimumWidth(460);  // the exact result on one line
     text_->setFont(toQFont({u"ＭＳ Ｐゴシック", 11.25f}));
 }
 

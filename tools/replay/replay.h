@@ -1,4 +1,26 @@
-// quantivex-replay: event scripts run against a fresh Form1 on a RecordingPlatform.
+// quantivex-replay: event scripts run against a fresh Form1 on a RecordingPlatform,
+// every input going through the Session as the Qt view sends it. A script is one
+// command a line; '#' starts a comment.
+//
+//   screen W H                 screen size in twips, before Form_Load
+//   HANDLER [BUTTON]           any event by name (Form_Load, Label3_DblClick,
+//                              Command1_MouseDown 1, MASS2_Click, Timer1_Timer)
+//   type BOX TEXT              typed or pasted into Text2, Text3 or Text4
+//   key BOX Enter|Escape       Enter or Escape in an edit box
+//   choose ITEM | dismiss      a pick in, or the closing of, the open popup menu
+//   undo | redo | copy         the history's steps, the equation to the clipboard
+//   remember NAME              the whole state (a dump and the drawn lines) kept
+//   dump                       every control property and variable
+//   expect NAME = VALUE        a property ("Label1.Caption") or a variable
+//   expect message TEXT | TITLE | STYLE      the oldest message not yet expected
+//   expect message contains TEXT             the latest message holds TEXT
+//   expect no message | expect beeps N | expect popup MENU
+//   expect help FILE | COMMAND | CONTEXT
+//   expect drawn X1 Y1 X2 Y2 COLOUR
+//   expect hint TEXT | expect no hint        the note beside a refused entry
+//   expect clipboard = TEXT
+//   expect breakdown factor|exact = X        6 significant digits | expect no breakdown
+//   expect dump = NAME         the whole state equals the one remembered as NAME
 #pragma once
 
 #include <iosfwd>
