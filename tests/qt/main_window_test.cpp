@@ -325,6 +325,20 @@ private slots:
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(window.form().EditingLeftValue, 0);
         QCOMPARE(widget<QLabel>(window, "Label2")->text(), QStringLiteral("1"));
+
+        // the same paste into a unit box
+        run(window, "Label3_Click");
+        run(window, "MASS2_Click");
+        run(window, "Label3_DblClick");
+        auto* units = widget<QLineEdit>(window, "Text3");
+        QVERIFY(units->isVisible());
+        QApplication::clipboard()->setText(QStringLiteral("kg") + QString(99998, QChar(0xFF65)));
+        clock.restart();
+        QTest::keyClick(units, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(units, Qt::Key_Return);
+        QVERIFY2(clock.elapsed() < 1000, "a paste of 100,000 characters froze the window");
+        QCOMPARE(window.form().Label3.Caption, u"kg");
+        QCOMPARE(window.form().LeftNumeratorEditOpen, 0);
     }
 
     void everyCaptionFitsItsLabel() {
@@ -356,6 +370,24 @@ private slots:
         typeAndEnter(widget<QLineEdit>(window, "Text4"), QStringLiteral("Lb/in2･mH2O･ft3･gal･in2･dyn･kcal"));
         QCOMPARE(form.LeftDenominatorDims, u"PPBBSFJ");
         checkCaptionsFit(window, "seven units on a side");
+    }
+
+    void linesGrowWithTheScreensScale() {
+        MainWindow& window = *window_;
+        run(window, "Command8_Click");
+        run(window, "Label3_Click");
+        run(window, "MASS2_Click");
+        // The fraction bar under the left numerator, in device pixels.
+        const QImage image = window.clientArea()->grab().toImage();
+        const double ratio = image.devicePixelRatio();
+        const auto* numerator = widget<QLabel>(window, "Label3");
+        const int x = qRound((numerator->geometry().center().x()) * ratio);
+        const int barY = qRound(window.scale().toPixels(2000) * ratio);
+        int dark = 0;
+        for (int y = barY - 4; y <= barY + 4; ++y) {
+            if (y >= 0 && y < image.height() && qGray(image.pixel(x, y)) < 64) ++dark;
+        }
+        QCOMPARE(dark, qRound(ratio));  // one logical pixel: two device pixels at scale 2, not a hairline
     }
 
     void theWindowKeepsItsSize() {
