@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-class QLabel;
+class QTextBrowser;
 
 namespace quantivex {
 
@@ -14,7 +14,8 @@ class BreakdownWindow : public QWidget {
     Q_OBJECT
 public:
     explicit BreakdownWindow(QWidget* parent = nullptr);
-    void show(const BreakdownReport& report);
+    // Shows the window beside `beside` the first time.
+    void show(const BreakdownReport& report, const QWidget* beside = nullptr);
     void refresh(const BreakdownReport& report);
     QString text() const;
 
@@ -22,7 +23,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QLabel* text_;
+    QTextBrowser* text_;
 };
 
 }  // namespace quantivex

@@ -141,6 +141,8 @@ MainWindow::MainWindow(QWidget* parent)
     createActions();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     dispatch(*findEvent("Form", EventKind::Load), 0);
+    // The first thing to do is 単位の設定: the keyboard starts there.
+    if (QWidget* first = widgetNamed("Command8")) first->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow() = default;
@@ -216,17 +218,29 @@ void MainWindow::createActions() {
     copy_ = add("copyEquation", QStringLiteral("式をコピー"), {QKeySequence::Copy}, [this] { session_.copy(); });
     breakdown_ = add("breakdown", QStringLiteral("計算の内訳"), {QKeySequence(Qt::CTRL | Qt::Key_B)}, [this] {
         if (breakdownWindow_ == nullptr) breakdownWindow_ = new BreakdownWindow(this);
-        breakdownWindow_->show(breakdownReport(*form_));
+        breakdownWindow_->show(breakdownReport(*form_), this);
     });
     client_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(client_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu menu(this);
-        menu.setObjectName(QStringLiteral("contextMenu"));
-        menu.addActions({undo_, redo_});
-        menu.addSeparator();
-        menu.addActions({copy_, breakdown_});
-        menu.exec(client_->mapToGlobal(at));
-    });
+    connect(client_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { showContextMenu(client_->mapToGlobal(at)); });
+    // From the keyboard the same menu opens at the focused control.
+    add("contextMenu", QStringLiteral("メニュー"), {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)},
+        [this] {
+            const QWidget* at = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : client_;
+            showContextMenu(at->mapToGlobal(at->rect().center()));
+        });
+    // F1 opens the help, as on most desktops.
+    add("help", QStringLiteral("ヘルプ"), {QKeySequence(Qt::Key_F1)},
+        [this] { session_.run(*findEvent("usr2", EventKind::Click)); });
+}
+
+void MainWindow::showContextMenu(const QPoint& at) {
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("contextMenu"));
+    menu.addActions({undo_, redo_});
+    menu.addSeparator();
+    menu.addActions({copy_, breakdown_});
+    menu.exec(at);
 }
 
 // Each action is enabled only when it applies, in its menu and by its keys.
@@ -342,9 +356,13 @@ void MainWindow::createWidgets() {
 // The keys of a focused equation label (which takes the focus by Tab only, so
 // mouse clicks behave as before): on a left label Space clicks and Enter or F2
 // double-clicks; on a right unit label Space and Enter press it.
-void MainWindow::bindKeys(EquationLabel* w, std::string_view name) {
+bool MainWindow::isEquationLabel(std::string_view name) {
     static constexpr std::string_view kEquation[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"};
-    if (std::find(std::begin(kEquation), std::end(kEquation), name) == std::end(kEquation)) return;
+    return std::find(std::begin(kEquation), std::end(kEquation), name) != std::end(kEquation);
+}
+
+void MainWindow::bindKeys(EquationLabel* w, std::string_view name) {
+    if (!isEquationLabel(name)) return;
     w->setFocusPolicy(Qt::TabFocus);
     const EventHandler* click = findEvent(name, EventKind::Click);
     const EventHandler* doubleClick = findEvent(name, EventKind::DblClick);
@@ -509,13 +527,26 @@ void MainWindow::sync() {
         }
         fitText(w, *model);
         setBackground(w, model->BackColor, QPalette::Window);
+        // An equation label takes the Tab only while the eye can see it: an
+        // empty one in the window's own colour is no stop.
+        if (isEquationLabel(model->name)) {
+            const bool seen = !model->Caption.empty() || model->BackColor != form_->BackColor;
+            w->setFocusPolicy(seen ? Qt::TabFocus : Qt::NoFocus);
+        }
     }
     for (auto& [model, w] : buttons_) setGeometryFrom(w, *model, scale_);
     for (auto& [model, w] : boxes_) {
         const QString text = toQString(model->Text());
         if (w->text() != text) w->setText(text);
         const bool opening = model->Visible && !w->isVisibleTo(client_);
+        const bool closingWithFocus = !model->Visible && w->isVisibleTo(client_) && w->hasFocus();
         setGeometryFrom(w, *model, scale_);
+        // A box that closes hands the focus back to its label, not to whatever
+        // control comes next (which could be クリヤ).
+        if (closingWithFocus) {
+            if (QWidget* label = widgetNamed(std::string(labelEditedBy(model->name))))
+                label->setFocus(Qt::OtherFocusReason);
+        }
         // A box grows with its text as the window says, but never past the
         // window: beyond that it scrolls with the caret.
         const QRect inside = w->geometry().intersected(client_->rect());
@@ -577,13 +608,18 @@ void MainWindow::fitText(QLabel* label, const Label& model) {
 
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    // The frame arrives from the window manager after the window is shown.
-    if (client_ != nullptr && event->type() == QEvent::ActivationChange) syncClientSize();
+    // The frame arrives from the window manager once the window is shown. The
+    // size follows later, from the event loop: resized inside the window
+    // manager's own reply, the window would be put where Qt last heard it was.
+    if (client_ != nullptr && event->type() == QEvent::ActivationChange) {
+        QMetaObject::invokeMethod(this, &MainWindow::syncClientSize, Qt::QueuedConnection);
+    }
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    if (client_ != nullptr) syncClientSize();
+    // The window manager's frame also comes as a move.
+    if (client_ != nullptr) QMetaObject::invokeMethod(this, &MainWindow::syncClientSize, Qt::QueuedConnection);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -56,6 +56,8 @@ private:
     void bind(Sender* sender, Signal signal, std::string_view control, EventKind kind);
     QPushButton* createButton(const CommandButton& model, std::string_view name);
     void bindKeys(EquationLabel* w, std::string_view name);
+    static bool isEquationLabel(std::string_view name);
+    void showContextMenu(const QPoint& at);
     void sync();
     void syncClientSize();
     static void fitText(QLabel* label, const Label& model);

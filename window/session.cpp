@@ -28,15 +28,14 @@ std::u16string_view kindOfForbidden(char32_t c) {
     return {};
 }
 
-// The label whose click commits a box.
-std::string_view labelOfBox(std::string_view box) {
+}  // namespace
+
+std::string_view labelEditedBy(std::string_view box) {
     if (box == "Text2") return "Label2";
     if (box == "Text3") return "Label3";
     if (box == "Text4") return "Label4";
     return {};
 }
-
-}  // namespace
 
 std::optional<std::u16string> refusalOfTypedText(std::u16string_view text) {
     if (text.size() > kMaxTypedLength) {
@@ -121,7 +120,7 @@ bool Session::isOpen(const TextBox& box) const {
 
 bool Session::enter(TextBox& box) {
     if (!isOpen(box)) return false;
-    const EventHandler* click = findEvent(labelOfBox(box.name), EventKind::Click);
+    const EventHandler* click = findEvent(labelEditedBy(box.name), EventKind::Click);
     if (click == nullptr) return false;
     run(*click);
     return true;
@@ -207,6 +206,8 @@ bool Session::copy() {
     const auto text = equationText();
     if (!text) return false;
     form_.platform().setClipboardText(*text);
+    // A copy shows nowhere else: say it was done, beside the result.
+    form_.platform().showHint(form_.Label1, u"式をコピーしました");
     return true;
 }
 

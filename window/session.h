@@ -89,6 +89,9 @@ private:
     std::size_t editMark_ = 0;  // the history's size when the open edit began
 };
 
+// The label whose value or units a box edits ("Text3" edits "Label3").
+std::string_view labelEditedBy(std::string_view box);
+
 // Why a typed text is refused, or nothing when the box may take it.
 std::optional<std::u16string> refusalOfTypedText(std::u16string_view text);
 

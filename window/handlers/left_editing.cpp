@@ -126,6 +126,8 @@ void Form1::Label2_Click() {
             // open on it, so it can be corrected, and the next commit rescales.
             ResultRescaled = 0;
             keepValueEditOpen();
+            // The commit had already erased the fraction bars: draw them again.
+            RedrawDisplay();
             throw;
         }
     });
@@ -255,6 +257,12 @@ bool Form1::refuseUnknownUnits(const std::u16string& expression, TextBox& box) {
         std::u16string text = u"単位が正しくありません「" + shortened(token.empty() ? expression : token) + u"」";
         const auto near = suggestUnits(token);
         for (std::size_t i = 0; i < near.size(); ++i) text += (i == 0 ? u"\r候補: " : u"、") + std::u16string(near[i]);
+        // "kg/sec" typed as one unit: the units after the slash belong below the bar.
+        if (const std::size_t slash = token.find(u'/'); slash != std::u16string::npos &&
+                                                        !categoryOfSymbol(token.substr(0, slash)).empty() &&
+                                                        !categoryOfSymbol(token.substr(slash + 1)).empty()) {
+            text += u"\r「/」の後の単位は分母の欄に入れてください";
+        }
         platform_.MsgBox(text, 48, kMessageTitle);
         // Nothing typed is lost: the box stays open and keeps mirroring.
         box.Visible = true;
