@@ -10,8 +10,8 @@
 namespace quantivex {
 namespace {
 
-Font fontOf(const FontSpec& spec) {
-    return {std::u16string(spec.name), spec.size};
+Font fontOf(const FontSpec& font) {
+    return {std::u16string(font.name), font.size};
 }
 
 template <typename C>

@@ -65,7 +65,7 @@ void Session::run(const EventHandler& event, int16_t button) {
     const Moment before = now();
     event.run(form_, button);
     const bool isOpenNow = anyEditOpen(form_);
-    if (isStep(event, wasOpen) && form_.snapshot() != before.state) {
+    if (isStep(event, wasOpen) && static_cast<const Form1State&>(form_) != before.state) {
         if (isCommit(event, wasOpen) && before.beforeEdit) {
             // A committed edit is one step from the window before its box opened,
             // whatever was done while it was open.

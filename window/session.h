@@ -62,7 +62,6 @@ public:
     bool canRedo() const { return !redo_.empty(); }
     bool undo();
     bool redo();
-    std::size_t undoSteps() const { return undo_.size(); }
     std::size_t stepsTaken() const { return stepsTaken_; }  // every step recorded since the session began
 
     // The equation as text, values and units as shown ("5 kg/sec = 661.386
