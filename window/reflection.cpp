@@ -145,6 +145,17 @@ const std::vector<std::string>& Form1Reflection::names() {
     return table().names;
 }
 
+std::vector<std::string> Form1Reflection::wholeState(const Form1State& form) {
+    std::vector<std::string> lines;
+    for (const std::string& n : names()) lines.push_back(n + " = " + toText(*get(form, n)));
+    for (const DrawnLine& l : form.surface.lines()) {
+        char buffer[96];
+        std::snprintf(buffer, sizeof buffer, "drawn %g %g %g %g &H%X", l.x1, l.y1, l.x2, l.y2, l.colour);
+        lines.emplace_back(buffer);
+    }
+    return lines;
+}
+
 std::string Form1Reflection::toText(const InspectedValue& value) {
     switch (value.kind) {
         case InspectedValue::Kind::Boolean:

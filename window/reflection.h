@@ -26,6 +26,9 @@ public:
     static const std::vector<std::string>& names();
     // The value as the replay tool writes it: True/False, &HBBGGRR, numbers, text.
     static std::string toText(const InspectedValue& value);
+    // Everything a dump shows ("NAME = VALUE"), then every line drawn: two
+    // states of the window are the same when these are.
+    static std::vector<std::string> wholeState(const Form1State& form);
 };
 
 }  // namespace quantivex

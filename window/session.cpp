@@ -30,6 +30,8 @@ std::u16string_view kindOfForbidden(char32_t c) {
 
 }  // namespace
 
+constexpr std::string_view kEditBoxes[] = {"Text2", "Text3", "Text4"};
+
 std::string_view labelEditedBy(std::string_view box) {
     if (box == "Text2") return "Label2";
     if (box == "Text3") return "Label3";
@@ -59,8 +61,14 @@ std::optional<std::u16string> refusalOfTypedText(std::u16string_view text) {
 }
 
 void Session::run(const EventHandler& event, int16_t button) {
-    // A hint stays while timers tick; whatever the person does next ends it.
-    if (event.kind != EventKind::Timer) form_.platform().hideHint();
+    // A tick (a hundred a second while a box mirrors) is no step, opens or
+    // closes no edit and leaves a hint showing: it runs as it is.
+    if (event.kind == EventKind::Timer) {
+        event.run(form_, button);
+        return;
+    }
+    // Whatever the person does next ends a hint.
+    form_.platform().hideHint();
     const bool wasOpen = anyEditOpen(form_);
     const Moment before = now();
     event.run(form_, button);
@@ -147,7 +155,8 @@ bool Session::isStep(const EventHandler& event, bool editWasOpen) const {
 
 // A click on a left label that ends the open edit commits it.
 bool Session::isCommit(const EventHandler& event, bool editWasOpen) const {
-    const bool label = event.control == "Label2" || event.control == "Label3" || event.control == "Label4";
+    const bool label = std::any_of(std::begin(kEditBoxes), std::end(kEditBoxes),
+                                   [&](std::string_view box) { return labelEditedBy(box) == event.control; });
     return label && event.kind == EventKind::Click && editWasOpen && !anyEditOpen(form_);
 }
 

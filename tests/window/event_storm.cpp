@@ -76,7 +76,7 @@ struct Storm {
     std::optional<Form1State> preEdit;  // the window before the open edit began
     bool untracked = false;             // an undo or redo brought back an open edit
     Form1State snapshot;
-    std::string snapshotState;
+    std::vector<std::string> snapshotState;
     double snapshotErrorBound = 0;
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
@@ -350,17 +350,7 @@ struct Storm {
     }
 
     // Everything a dump shows, and the drawn lines.
-    std::string wholeState() const {
-        std::string out;
-        for (const std::string& n : Form1Reflection::names()) {
-            out += n + "=" + Form1Reflection::toText(*Form1Reflection::get(*form, n)) + "\n";
-        }
-        for (const DrawnLine& l : form->surface.lines()) {
-            out += std::to_string(l.x1) + " " + std::to_string(l.y1) + " " + std::to_string(l.x2) + " " +
-                   std::to_string(l.y2) + " " + std::to_string(l.colour) + "\n";
-        }
-        return out;
-    }
+    std::vector<std::string> wholeState() const { return Form1Reflection::wholeState(*form); }
 
     // Every 500 events a snapshot is taken; 200 events later it is restored and
     // the window must be exactly as it was.

@@ -349,19 +349,7 @@ private:
         if (!report.paired || !report.exact) return true;
         return fail("no breakdown", "breakdown exact = " + toUtf8(significantText(*report.exact, 6)));
     }
-    // Every line of a dump, and every line drawn.
-    std::vector<std::string> wholeState() const {
-        std::vector<std::string> lines;
-        for (const std::string& n : Form1Reflection::names()) {
-            lines.push_back(n + " = " + Form1Reflection::toText(*Form1Reflection::get(form_, n)));
-        }
-        for (const DrawnLine& l : form_.surface.lines()) {
-            std::ostringstream drawn;
-            drawn << "drawn " << l.x1 << ' ' << l.y1 << ' ' << l.x2 << ' ' << l.y2 << " &H" << std::hex << l.colour;
-            lines.push_back(drawn.str());
-        }
-        return lines;
-    }
+    std::vector<std::string> wholeState() const { return Form1Reflection::wholeState(form_); }
     bool step(const Remember& c) {
         remembered_[c.name] = wholeState();
         return true;
