@@ -8,6 +8,8 @@ set -euo pipefail
 app=$1
 artifacts=$2
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source-path=SCRIPTDIR source=../../script/lib/xvfb.sh
+source "$here/../../script/lib/xvfb.sh"
 mkdir -p "$artifacts"
 
 # A missing tool is a failure, never a skip: script/bootstrap installs them all.
@@ -37,6 +39,8 @@ cleanup() {
     for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
     kill -KILL -- "-$pid" 2>/dev/null || true
   done
+  # The display goes last, after every client of it.
+  stop_xvfb
   rm -rf "$work"
   exit "$status"
 }
@@ -59,12 +63,7 @@ wait_for_file() {  # FILE WHAT: polls until FILE has content, for up to 10 s
   return 1
 }
 
-# -displayfd picks a free display number and reports it once the server listens.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$artifacts/xvfb.log" 2>&1 &
-started+=($!)
-wait_for_file "$work/display" Xvfb
-DISPLAY=":$(head -n1 "$work/display")"
-export DISPLAY
+start_xvfb --log "$artifacts/xvfb.log" 1024x768x24
 
 dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >"$artifacts/dbus.log" 2>&1 &
 started+=($!)
