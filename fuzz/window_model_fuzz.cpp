@@ -1,23 +1,23 @@
-// The window model driven as a person could drive it, by any sequence of
-// events, typed and pasted text, Enter and Escape, timer ticks, popup picks,
-// undo, redo, copy and the breakdown. No input may let an exception escape, and
-// the window's own invariants hold after every step: at most one row of
-// category buttons, one dimension code per committed unit token, and a right
-// value that reads as a finite number whenever it is shown as one.
+// The window model driven as a person could drive it, every input through the
+// session: any event, a double click, typed and pasted text, Enter and Escape,
+// timer ticks, a pick in the open popup or its dismissal, undo, redo, copy and
+// the breakdown. No input may let an exception escape, and the window's
+// invariants (window_invariants.h) hold after every step.
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "breakdown_report.h"
-#include "catalogue.h"
 #include "events.h"
 #include "form1.h"
-#include "number_text.h"
+#include "form1_table.h"
 #include "recording_platform.h"
 #include "session.h"
 #include "utf.h"
+#include "window_invariants.h"
 
 namespace {
 
@@ -44,19 +44,16 @@ private:
     std::size_t pos_ = 0;
 };
 
-void check(const Form1& f) {
-    bool left = false;
-    bool right = false;
-    for (const CategoryControls& c : f.categoryControls()) {
-        left = left || c.leftButton->Visible;
-        right = right || c.rightButton->Visible;
-    }
-    if (left && right) std::abort();
-    if (f.LeftNumeratorEditOpen == 0 && f.LeftNumeratorDims.size() != splitUnits(f.Label3.Caption).size()) std::abort();
-    if (f.LeftDenominatorEditOpen == 0 && f.LeftDenominatorDims.size() != splitUnits(f.Label4.Caption).size()) {
-        std::abort();
-    }
-    if (const auto right = parseNumberStrict(f.Label1.Caption); right && !std::isfinite(*right)) std::abort();
+// The ticks of every timer of the window.
+const std::vector<const EventHandler*>& ticks() {
+    static const std::vector<const EventHandler*> all = [] {
+        std::vector<const EventHandler*> t;
+        for (Role role : {Role::MirrorTimer, Role::GuideTimer}) {
+            for (const ControlRow* row : rowsWithRole(role)) t.push_back(findEvent(*row, EventKind::Timer));
+        }
+        return t;
+    }();
+    return all;
 }
 
 }  // namespace
@@ -65,8 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     RecordingPlatform platform;
     Form1 form(platform);
     Session session(form);
-    session.run("Form_Load");
-    TextBox* const boxes[] = {&form.Text2, &form.Text3, &form.Text4};
+    session.run(formEvent(EventKind::Load));
+    const auto boxRows = rowsWithRole(Role::EditBox);
+    auto box = [&](uint8_t b) -> TextBox& { return textBoxOf(form, *boxRows[b % boxRows.size()]); };
     const auto& events = eventHandlers();
     Reader in(data, size);
     for (int steps = 0; !in.done() && steps < 400; ++steps) {
@@ -76,30 +74,41 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                 const EventHandler& e = events[in.byte() % events.size()];
                 if (e.kind == EventKind::Unload || e.kind == EventKind::Load) break;  // the window opens once
                 static constexpr int16_t kButtons[] = {1, 2, 4};
-                platform.openPopup.reset();
-                session.run(e, kButtons[in.byte() % 3]);
+                const int16_t button = kButtons[in.byte() % 3];
+                if (e.kind == EventKind::DblClick && e.row != nullptr) {
+                    session.doubleClick(*e.row);  // as the mouse delivers it: Click, then DblClick
+                } else if (e.item != nullptr && e.item->category != 0) {
+                    session.choose(*e.item);  // a unit only as a pick, refused unless its menu is open
+                } else {
+                    session.run(e, button);
+                }
                 break;
             }
-            case 1:
-                session.type(*boxes[in.byte() % 3], in.text());
+            case 1: {
+                TextBox& b = box(in.byte());
+                session.type(b, in.text());
                 break;
+            }
             case 2:
-                session.enter(*boxes[in.byte() % 3]);
+                session.enter(box(in.byte()));
                 break;
             case 3:
-                session.escape(*boxes[in.byte() % 3]);
+                session.escape(box(in.byte()));
                 break;
-            case 4: {  // the timers tick between actions
-                static constexpr const char* kTicks[] = {"Timer1_Timer", "Timer2_Timer", "Timer3_Timer"};
-                session.run(kTicks[in.byte() % 3]);
+            case 4:  // the timers tick between actions
+                session.run(*ticks()[in.byte() % ticks().size()]);
                 break;
-            }
-            case 5: {  // a pick in the popup menu the last event opened
-                if (!platform.openPopup) break;
-                const CategoryControls* row = form.categoryOfMenu(*platform.openPopup);
-                platform.openPopup.reset();
-                if (row == nullptr) break;
-                session.run(row->menu->items[in.byte() % row->menu->items.size()].name + "_Click");
+            case 5: {  // a pick in the popup menu the last input opened, or its dismissal
+                const uint8_t b = in.byte();
+                const Menu* menu = session.openPopup();
+                if (menu == nullptr) break;
+                if (b % 8 == 7) {
+                    session.dismiss();
+                    break;
+                }
+                const MenuItem& shown = menu->items[b % menu->items.size()];
+                if (shown.isSeparator()) break;  // a separator raises nothing
+                if (const MenuItemRow* item = findMenuItemRow(shown.name)) session.choose(*item);
                 break;
             }
             case 6:
@@ -115,7 +124,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                 breakdownReport(form).text();
                 break;
         }
-        check(form);
+        if (const auto broken = brokenWindowInvariant(form)) {
+            std::fprintf(stderr, "window invariant broken after step %d: %s\n", steps, broken->c_str());
+            std::abort();
+        }
     }
     return 0;
 }

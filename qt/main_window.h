@@ -1,32 +1,35 @@
-// The Qt view of Form1: one widget per control, placed from the model's twips.
-// Every event goes to a Form1 handler; afterwards the queued message boxes,
-// popup menu and focus are carried out and all widgets are synced from the model.
+// The Qt view of Form1. Every input the widgets, menus, keys and timers report
+// goes through the Session, one at a time; afterwards the view carries out what
+// the input asked for (focus, a hint, message boxes, a popup menu) and syncs
+// every widget from the model. No event loop runs inside that dispatch: menus
+// open with popup() and message boxes with open(), and their answers arrive
+// later as inputs of their own.
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "control_widgets.h"
 #include "conversions.h"
 #include "events.h"
 #include "form1.h"
 #include "qt_platform.h"
 #include "session.h"
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTimer;
+class QMenu;
 
 namespace quantivex {
 
-class EquationLabel;
 class ClientArea;
 class BreakdownWindow;
+class HintLabel;
+class MessageBoxes;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private ViewInputs {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
@@ -34,13 +37,18 @@ public:
 
     Form1& form() { return *form_; }
     QtPlatform& platform() { return platform_; }
+    Session& session() { return session_; }
     BreakdownWindow* breakdownWindow() const { return breakdownWindow_; }
+    MessageBoxes& messageBoxes() { return *messages_; }
+    const ControlWidgets& widgets() const { return *widgets_; }
     const TwipScale& scale() const { return scale_; }
     QWidget* clientArea() const;
 
-    // Runs one event of the form, then carries out what it asked for and syncs.
+    // One event of the window through the session, then what it asked for and the sync.
     void dispatch(const EventHandler& handler, int16_t button);
-    Session& session() { return session_; }
+    // Any input through the session, then what it asked for and the sync. An
+    // input that arrives while another is handled waits until that one is done.
+    void input(std::function<void()> run);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,45 +56,48 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    void createWidgets();
+    // What the control widgets report.
+    void onEvent(const EventHandler& event, int16_t button) override;
+    void doubleClick(const ControlRow& label) override;
+    void type(TextBox& box, std::u16string text) override;
+    void enter(TextBox& box) override;
+    void escape(TextBox& box) override;
+    void pressFromKeyboard(const ControlRow& button, QWidget* anchor) override;
+
     void createMenuBar();
     void createActions();
     void syncActions();
-    template <typename Sender, typename Signal>
-    void bind(Sender* sender, Signal signal, std::string_view control, EventKind kind);
-    QPushButton* createButton(const CommandButton& model, std::string_view name);
-    void bindKeys(EquationLabel* w, std::string_view name);
-    static bool isEquationLabel(std::string_view name);
     void showContextMenu(const QPoint& at);
+    void afterInput();
+    void syncPopup();
+    void endKeyboardPress();
     void sync();
     void syncClientSize();
-    static void fitText(QLabel* label, const Label& model);
-    static constexpr double kSmallestPointSize = 4;
     static constexpr int kEquationMargin = 6;  // pixels between the equation and the window's right edge
-    void afterHandler();
-    void showMessage(const PendingMessage& message);
-    void showPopup(const std::string& menuName);
-    void showHint(const std::string& control, const std::u16string& text);
-    // Any input (an event, typing, Enter, Escape), then the sync and what it asked for.
-    void afterInput(const std::function<void()>& input);
-    QWidget* widgetNamed(const std::string& name) const;
 
     QtPlatform platform_;
     std::unique_ptr<Form1> form_;
     Session session_{*form_};
     TwipScale scale_;
     ClientArea* client_ = nullptr;
-    QLabel* hint_ = nullptr;
+    std::unique_ptr<ControlWidgets> widgets_;
+    HintLabel* hint_ = nullptr;
+    MessageBoxes* messages_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
     QAction* copy_ = nullptr;
     QAction* breakdown_ = nullptr;
     BreakdownWindow* breakdownWindow_ = nullptr;
-    QWidget* popupAnchor_ = nullptr;  // the button a keyboard press opened the popup from
-    std::vector<std::pair<Label*, EquationLabel*>> labels_;
-    std::vector<std::pair<CommandButton*, QPushButton*>> buttons_;
-    std::vector<std::pair<TextBox*, QLineEdit*>> boxes_;
-    std::vector<std::pair<Timer*, QTimer*>> timers_;
+
+    // The popup menu shown for the session's open one.
+    QPointer<QMenu> popup_;
+    const Menu* popupShown_ = nullptr;
+    unsigned popupGeneration_ = 0;
+    QPointer<QWidget> popupAnchor_;                    // the button a key press opened it from
+    const EventHandler* releaseAfterPopup_ = nullptr;  // that button's release, once the menu is done
+
+    bool handling_ = false;
+    std::deque<std::function<void()>> waiting_;
     float placedLeft_ = 0;
     float placedTop_ = 0;
     bool placed_ = false;

@@ -30,10 +30,6 @@ void QtPlatform::Beep() {
     QApplication::beep();
 }
 
-void QtPlatform::PopupMenu(const Menu& menu) {
-    popup_ = menu.name;
-}
-
 float QtPlatform::screenWidth() const {
     const QScreen* s = screenOf(window_);
     if (s == nullptr) return 28800;
@@ -54,7 +50,7 @@ void QtPlatform::showHelp(const std::u16string& file, int command, int32_t conte
 }
 
 void QtPlatform::setFocus(const Control& control) {
-    focus_ = control.name;
+    focus_ = &control;
 }
 
 void QtPlatform::endProgram() {
@@ -64,26 +60,23 @@ void QtPlatform::endProgram() {
 }
 
 void QtPlatform::showHint(const Control& near, const std::u16string& text) {
-    hint_.emplace(near.name, text);
+    hint_ = Hint{&near, text};
 }
 void QtPlatform::setClipboardText(const std::u16string& text) {
     QGuiApplication::clipboard()->setText(toQString(text));
 }
 
 void QtPlatform::hideHint() {
-    hint_.emplace(std::string(), std::u16string());
+    hint_ = Hint{nullptr, {}};
 }
 
 std::vector<PendingMessage> QtPlatform::takeMessages() {
     return std::exchange(messages_, {});
 }
-std::optional<std::string> QtPlatform::takePopup() {
-    return std::exchange(popup_, std::nullopt);
+const Control* QtPlatform::takeFocus() {
+    return std::exchange(focus_, nullptr);
 }
-std::optional<std::string> QtPlatform::takeFocus() {
-    return std::exchange(focus_, std::nullopt);
-}
-std::optional<std::pair<std::string, std::u16string>> QtPlatform::takeHint() {
+std::optional<QtPlatform::Hint> QtPlatform::takeHint() {
     return std::exchange(hint_, std::nullopt);
 }
 

@@ -1,5 +1,5 @@
-// The Platform of the real window. Message boxes, popup menus and focus are
-// queued while a handler runs and carried out by the main window afterwards.
+// The Platform of the real window. Message boxes, focus and hints are queued
+// while a handler runs and carried out by the main window afterwards.
 #pragma once
 
 #include <QPointer>
@@ -29,7 +29,6 @@ public:
 
     void MsgBox(const std::u16string& text, int style, const std::u16string& title) override;
     void Beep() override;
-    void PopupMenu(const Menu& menu) override;
     float screenWidth() const override;
     float screenHeight() const override;
     void showHelp(const std::u16string& file, int command, int32_t context) override;
@@ -41,20 +40,22 @@ public:
 
     // For the main window after each handler.
     std::vector<PendingMessage> takeMessages();
-    std::optional<std::string> takePopup();
-    std::optional<std::string> takeFocus();
-    // The hint to show now (control and text), an empty text to hide it, or
+    const Control* takeFocus();
+    // The hint to show now (beside a control), an empty text to hide it, or
     // nothing when the last event left it alone.
-    std::optional<std::pair<std::string, std::u16string>> takeHint();
+    struct Hint {
+        const Control* near;
+        std::u16string text;
+    };
+    std::optional<Hint> takeHint();
     bool endRequested() const { return ended_; }
     HelpWindow* helpWindow() const { return help_; }
 
 private:
     QWidget* window_;
     std::vector<PendingMessage> messages_;
-    std::optional<std::string> popup_;
-    std::optional<std::string> focus_;
-    std::optional<std::pair<std::string, std::u16string>> hint_;
+    const Control* focus_ = nullptr;
+    std::optional<Hint> hint_;
     QPointer<HelpWindow> help_;
     bool ended_ = false;
 };

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace quantivex {
 
@@ -17,6 +18,22 @@ int buttonCode(Qt::MouseButton button) {
         default:
             return 0;
     }
+}
+
+void EquationLabel::fitText(const QFont& base) {
+    constexpr double kSmallestPointSize = 4;
+    QFont font = base;
+    const double available = width() - 2 * margin() - 2;
+    double size = font.pointSizeF();
+    for (int step = 0; step < 64 && size > kSmallestPointSize; ++step) {
+        const double textWidth = QFontMetricsF(font).horizontalAdvance(text());
+        if (textWidth <= available) break;
+        // Straight to the size that should fit, then down in small steps, as
+        // the width of a text does not follow its size exactly.
+        size = std::max(kSmallestPointSize, std::min(size - 0.25, size * available / textWidth));
+        font.setPointSizeF(size);
+    }
+    if (this->font() != font) setFont(font);
 }
 
 void EquationLabel::mousePressEvent(QMouseEvent* event) {

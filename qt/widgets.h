@@ -14,6 +14,11 @@ class EquationLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // Draws the text in `font`, or in a smaller size of it where the text is
+    // wider than the label: no caption is ever cut, and the label keeps the
+    // width the window gave it.
+    void fitText(const QFont& font);
+
 signals:
     void pressed(int button);
     void clicked();

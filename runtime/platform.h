@@ -1,10 +1,11 @@
 // Everything outside the window: message boxes, beeps, popup menus, the screen,
 // help, the program's version, focus and ending the program. Message boxes and
-// popup menus are carried out by the front-end after the handler has returned.
+// popup menus are carried out after the handler has returned.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "controls.h"
 
@@ -24,7 +25,10 @@ public:
     virtual ~Platform() = default;
     virtual void MsgBox(const std::u16string& text, int style, const std::u16string& title) = 0;
     virtual void Beep() = 0;
-    virtual void PopupMenu(const Menu& menu) = 0;
+    // A popup menu at the pointer. It opens after the handler has returned: the
+    // session takes the request, keeps the menu open and delivers the pick.
+    void PopupMenu(const Menu& menu) { popupRequest_ = &menu; }
+    const Menu* takePopupRequest() { return std::exchange(popupRequest_, nullptr); }
     virtual float screenWidth() const = 0;   // twips
     virtual float screenHeight() const = 0;  // twips
     virtual void showHelp(const std::u16string& file, int command, int32_t context) = 0;
@@ -37,6 +41,9 @@ public:
     virtual void showHint(const Control& near, const std::u16string& text) = 0;
     virtual void hideHint() = 0;
     virtual void setClipboardText(const std::u16string& text) = 0;
+
+private:
+    const Menu* popupRequest_ = nullptr;
 };
 
 }  // namespace quantivex

@@ -27,7 +27,6 @@ public:
         messages.push_back({text, title, style});
     }
     void Beep() override { ++beeps; }
-    void PopupMenu(const Menu& menu) override { openPopup = menu.name; }
     float screenWidth() const override { return screenW; }
     float screenHeight() const override { return screenH; }
     void showHelp(const std::u16string& file, int command, int32_t context) override {
@@ -48,7 +47,6 @@ public:
     std::vector<MessageBoxCall> messages;
     std::vector<HelpCall> helpCalls;
     int beeps = 0;
-    std::optional<std::string> openPopup;  // the popup menu the last event opened
     std::string focus;
     bool ended = false;
     std::optional<std::u16string> hint;  // the hint showing now

@@ -1,6 +1,7 @@
 // Form1 as created, its start-up and closing, and the helpers several areas share.
 #include "form1.h"
 
+#include <algorithm>
 #include <type_traits>
 
 #include "catalogue.h"
@@ -30,22 +31,62 @@ void createVisible(C& c, const ControlRow& row) {
 }  // namespace
 
 const CategoryRow Form1::kCategoryRows[8] = {
-    {u'M', &Form1State::Command1, &Form1State::Command10, &Form1State::MASS, -2280, 1, &Form1::MassFactor,
-     &Form1State::MassFromIndex, &Form1State::MassToIndex},
-    {u'L', &Form1State::Command2, &Form1State::Command11, &Form1State::LENG, -1710, 2, &Form1::LengthFactor,
-     &Form1State::LengthFromIndex, &Form1State::LengthToIndex},
-    {u'S', &Form1State::Command3, &Form1State::Command12, &Form1State::AREA, -1140, 3, &Form1::AreaFactor,
-     &Form1State::AreaFromIndex, &Form1State::AreaToIndex},
-    {u'B', &Form1State::Command4, &Form1State::Command13, &Form1State::VOL, -570, 4, &Form1::VolumeFactor,
-     &Form1State::VolumeFromIndex, &Form1State::VolumeToIndex},
-    {u'T', &Form1State::Command5, &Form1State::Command14, &Form1State::TIM, 5, 5, &Form1::TimeFactor,
-     &Form1State::TimeFromIndex, &Form1State::TimeToIndex},
-    {u'F', &Form1State::Command6, &Form1State::Command15, &Form1State::FORCE, 575, 6, &Form1::ForceFactor,
-     &Form1State::ForceFromIndex, &Form1State::ForceToIndex},
-    {u'J', &Form1State::Command7, &Form1State::Command16, &Form1State::THERM, 1715, 8, &Form1::HeatFactor,
-     &Form1State::HeatFromIndex, &Form1State::HeatToIndex},
-    {u'P', &Form1State::Command18, &Form1State::Command19, &Form1State::PRESS, 1145, 7, &Form1::PressureFactor,
-     &Form1State::PressureFromIndex, &Form1State::PressureToIndex},
+    {.code = u'M',
+     .menu = &Form1State::MASS,
+     .leftRowOffset = -2280,
+     .placedFlag = 1,
+     .factorProcedure = &Form1::MassFactor,
+     .fromIndex = &Form1State::MassFromIndex,
+     .toIndex = &Form1State::MassToIndex},
+    {.code = u'L',
+     .menu = &Form1State::LENG,
+     .leftRowOffset = -1710,
+     .placedFlag = 2,
+     .factorProcedure = &Form1::LengthFactor,
+     .fromIndex = &Form1State::LengthFromIndex,
+     .toIndex = &Form1State::LengthToIndex},
+    {.code = u'S',
+     .menu = &Form1State::AREA,
+     .leftRowOffset = -1140,
+     .placedFlag = 3,
+     .factorProcedure = &Form1::AreaFactor,
+     .fromIndex = &Form1State::AreaFromIndex,
+     .toIndex = &Form1State::AreaToIndex},
+    {.code = u'B',
+     .menu = &Form1State::VOL,
+     .leftRowOffset = -570,
+     .placedFlag = 4,
+     .factorProcedure = &Form1::VolumeFactor,
+     .fromIndex = &Form1State::VolumeFromIndex,
+     .toIndex = &Form1State::VolumeToIndex},
+    {.code = u'T',
+     .menu = &Form1State::TIM,
+     .leftRowOffset = 5,
+     .placedFlag = 5,
+     .factorProcedure = &Form1::TimeFactor,
+     .fromIndex = &Form1State::TimeFromIndex,
+     .toIndex = &Form1State::TimeToIndex},
+    {.code = u'F',
+     .menu = &Form1State::FORCE,
+     .leftRowOffset = 575,
+     .placedFlag = 6,
+     .factorProcedure = &Form1::ForceFactor,
+     .fromIndex = &Form1State::ForceFromIndex,
+     .toIndex = &Form1State::ForceToIndex},
+    {.code = u'J',
+     .menu = &Form1State::THERM,
+     .leftRowOffset = 1715,
+     .placedFlag = 8,
+     .factorProcedure = &Form1::HeatFactor,
+     .fromIndex = &Form1State::HeatFromIndex,
+     .toIndex = &Form1State::HeatToIndex},
+    {.code = u'P',
+     .menu = &Form1State::PRESS,
+     .leftRowOffset = 1145,
+     .placedFlag = 7,
+     .factorProcedure = &Form1::PressureFactor,
+     .fromIndex = &Form1State::PressureFromIndex,
+     .toIndex = &Form1State::PressureToIndex},
 };
 
 Form1::Form1(Platform& platform) : platform_(platform) {
@@ -67,7 +108,7 @@ void Form1::createControls() {
             [&](auto member) {
                 using M = decltype(member);
                 if constexpr (std::is_same_v<M, std::size_t>) {
-                    Line1[member] = {std::string(row.name), row.left,     row.top, row.width, row.height,
+                    Line1[member] = {std::string(row.name), row.from.x,   row.from.y, row.to.x, row.to.y,
                                      row.visible,           row.backColor};
                 } else if constexpr (std::is_same_v<M, Timer Form1State::*>) {
                     this->*member = {std::string(row.name), false, row.interval};
@@ -94,30 +135,84 @@ void Form1::createMenus() {
         m.Caption = category != nullptr ? std::u16string(category->name) : u"ヘルプ";
         m.Visible = category == nullptr;
         for (const MenuItemRow& item : menuItemRows()) {
-            if (item.menu == row.name) m.items.push_back({item.name, item.caption});
+            if (item.owner == row.member) m.items.push_back({item.name, item.caption});
         }
     }
     const auto cats = categories();
     for (std::size_t c = 0; c < cats.size(); ++c) {
         const CategoryRow& row = kCategoryRows[c];
         if (cats[c].code[0] != row.code) throw std::logic_error("the window's categories are out of catalogue order");
-        categoryControls_[c] = {&cats[c], &(this->*row.leftButton), &(this->*row.rightButton), &(this->*row.menu),
-                                &row};
+        const ControlRow* left = categoryButtonRow(Side::Left, row.code);
+        const ControlRow* right = categoryButtonRow(Side::Right, row.code);
+        if (left == nullptr || right == nullptr) throw std::logic_error("a category without its two buttons");
+        categoryControls_[c] = {&cats[c], &static_cast<CommandButton&>(controlOf(*this, *left)),
+                                &static_cast<CommandButton&>(controlOf(*this, *right)), &(this->*row.menu), &row};
     }
 }
 
 void Form1::bindChangeEvents() {
-    for (const ControlRow& row : controlRows()) {
-        if (row.kind != ControlKind::TextBox) continue;
-        TextBox& box = this->*std::get<TextBox Form1State::*>(row.member);
-        const EventHandler* change = findEvent(row.name, EventKind::Change);
+    for (const ControlRow* row : rowsWithRole(Role::EditBox)) {
+        TextBox& box = textBoxOf(*this, *row);
+        const EventHandler* change = findEvent(*row, EventKind::Change);
         box.Change = change == nullptr ? std::function<void()>() : [this, change] { change->run(*this, 0); };
     }
 }
 
-const CategoryControls* Form1::categoryOfMenu(std::string_view menuName) const {
+LeftPart Form1::leftPart(FractionSide side) {
+    if (side == FractionSide::Numerator) {
+        return {Label3,
+                Label5,
+                Text3,
+                LeftNumeratorEditOpen,
+                LeftNumeratorBeforeEdit,
+                LeftNumeratorDims,
+                RightNumeratorDims,
+                LeftNumeratorUnits,
+                LeftNumeratorUnitsLength};
+    }
+    return {Label4,
+            Label6,
+            Text4,
+            LeftDenominatorEditOpen,
+            LeftDenominatorBeforeEdit,
+            LeftDenominatorDims,
+            RightDenominatorDims,
+            LeftDenominatorUnits,
+            LeftDenominatorUnitsLength};
+}
+
+RightPart Form1::rightPart(FractionSide side) {
+    if (side == FractionSide::Numerator) {
+        return {side, Label5, Label6, RightNumeratorDims, LeftNumeratorDims, LastRightNumeratorCategory};
+    }
+    return {side, Label6, Label5, RightDenominatorDims, LeftDenominatorDims, LastRightDenominatorCategory};
+}
+
+// The two replace indexes are of different widths in the register.
+int Form1::replaceIndex(FractionSide side) const {
+    return side == FractionSide::Numerator ? RightNumeratorReplaceIndex : RightDenominatorReplaceIndex;
+}
+
+void Form1::setReplaceIndex(FractionSide side, int index) {
+    if (side == FractionSide::Numerator) {
+        RightNumeratorReplaceIndex = index;
+    } else {
+        RightDenominatorReplaceIndex = static_cast<int16_t>(std::clamp(index, -32768, 32767));
+    }
+}
+
+std::array<Label*, 4> Form1::guideLabels() {
+    std::array<Label*, 4> labels{};
+    const auto rows = guideTextRows();
+    for (std::size_t i = 0; i < labels.size() && i < rows.size(); ++i) {
+        labels[i] = &static_cast<Label&>(controlOf(*this, *rows[i]));
+    }
+    return labels;
+}
+
+const CategoryControls* Form1::categoryOfMenu(const Menu& menu) const {
     for (const CategoryControls& c : categoryControls_) {
-        if (c.menu->name == menuName) return &c;
+        if (c.menu == &menu) return &c;
     }
     return nullptr;
 }
@@ -158,18 +253,18 @@ void Form1::Form_Load() {
         GuideShown = 1;
         for (Label* l : guideLabels()) l->Visible = true;
         for (const CategoryControls& c : categoryControls_) {
-            c.leftButton->Top = 3135;
-            c.rightButton->Top = 3255;
+            c.leftButton->Top = kLeftRowTop;
+            c.rightButton->Top = kRightRowTop;
         }
         for (const CategoryControls& c : categoryControls_) {
             for (CommandButton* b : {c.leftButton, c.rightButton}) {
-                b->Height = 330;
-                b->Width = 555;
+                b->Height = kCategoryButtonHeight;
+                b->Width = kCategoryButtonWidth;
             }
         }
         for (CommandButton* b : {&Command8, &Command9}) {
-            b->Height = 500;
-            b->Width = 1150;
+            b->Height = kWorkflowButtonHeight;
+            b->Width = kWorkflowButtonWidth;
         }
         placeWorkflowButtons();
     });
@@ -193,9 +288,9 @@ void Form1::centreWindow() {
 
 void Form1::placeWorkflowButtons() {
     const double w = Width;
-    Command17.Left = static_cast<float>(w / 2 - 497);
-    Command8.Left = static_cast<float>(w / 2 - 2010);
-    Command9.Left = static_cast<float>(w / 2 + 770);
+    Command17.Left = static_cast<float>(w / 2 + kClearFromCentre);
+    Command8.Left = static_cast<float>(w / 2 + kSetUnitsFromCentre);
+    Command9.Left = static_cast<float>(w / 2 + kConvertFromCentre);
 }
 
 void Form1::placeLeftRowButtons() {

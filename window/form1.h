@@ -11,6 +11,7 @@
 
 #include "controls.h"
 #include "form1_state.h"
+#include "layout.h"
 #include "platform.h"
 #include "unit_change.h"
 
@@ -18,13 +19,6 @@ namespace quantivex {
 
 struct Category;
 struct Unit;
-
-inline constexpr float kStandardWidth = 7170;  // outer width of the window, twips
-inline constexpr float kClientWidth = 7050;
-inline constexpr float kClientHeight = 3675;
-// Borders, title bar and menu bar around the client area.
-inline constexpr float kFrameWidth = kStandardWidth - kClientWidth;
-inline constexpr float kFrameHeight = 690;
 
 // A failure where the window cannot go on with a handler: a number that does
 // not convert, a division by zero, a result outside the double range.
@@ -42,6 +36,31 @@ struct CategoryControls {
     CommandButton* rightButton;
     Menu* menu;
     const CategoryRow* row;  // the window's own data of the category
+};
+
+// One part of the left fraction with its mirror on the right: what the
+// handlers of that part read and write, chosen by numerator or denominator.
+struct LeftPart {
+    Label& label;                // Label3 or Label4
+    Label& mirror;               // Label5 or Label6
+    TextBox& box;                // Text3 or Text4
+    int16_t& editOpen;           // the box's edit is open
+    std::u16string& beforeEdit;  // the box's text when its edit began
+    std::u16string& dims;        // the part's dimension string
+    std::u16string& mirrorDims;  // the mirror's
+    std::u16string& units;       // trace: the expression the last pick built
+    int32_t& unitsLength;        // trace: its length
+};
+
+// One part of the right fraction: its label, the other part's, and its walk
+// through repeated units.
+struct RightPart {
+    FractionSide side;
+    Label& label;  // Label5 or Label6
+    Label& other;
+    std::u16string& dims;
+    const std::u16string& leftDims;  // the dimension string of the left part it mirrors
+    std::u16string& lastCategory;
 };
 
 class Form1 : public Form1State {
@@ -65,9 +84,9 @@ public:
     void Command17_Click();
 
     // ---- category buttons: one routine per row, for the button's category ----
-    void LeftCategoryButton_MouseDown(const CategoryControls& row, int16_t button);
-    void LeftCategoryButton_MouseUp(const CategoryControls& row, int16_t button);
-    void RightCategoryButton_MouseDown(const CategoryControls& row, int16_t button);
+    void LeftCategoryButton_MouseDown(const ControlRow& button, int16_t mouseButton);
+    void LeftCategoryButton_MouseUp(const ControlRow& button, int16_t mouseButton);
+    void RightCategoryButton_MouseDown(const ControlRow& button, int16_t mouseButton);
 
     // ---- unit menu items: one routine for all sixty ----
     void UnitItem_Click(const Category& category, const Unit& unit);
@@ -96,7 +115,7 @@ public:
 
     // ---- lookups for the front-ends ----
     const std::array<CategoryControls, 8>& categoryControls() const { return categoryControls_; }
-    const CategoryControls* categoryOfMenu(std::string_view menuName) const;
+    const CategoryControls* categoryOfMenu(const Menu& menu) const;
     const CategoryControls* categoryOfCode(char16_t code) const;
     Platform& platform() { return platform_; }
     // The window's own data per category, in catalogue order (form1_impl.h).
@@ -135,14 +154,19 @@ private:
     void hideLeftRow();
     void hideRightRow();
     void hideGuideLabels();
-    std::array<Label*, 4> guideLabels() { return {&Label8, &Label9, &Label10, &Label11}; }  // in guide order
+    std::array<Label*, 4> guideLabels();  // in guide order
+    LeftPart leftPart(FractionSide side);
+    RightPart rightPart(FractionSide side);
+    void setReplaceIndex(FractionSide side, int index);
+    int replaceIndex(FractionSide side) const;
     void changeRightUnit(FractionSide side);
+    void recordUnitChange(const RightPart& part, const UnitChangeResult& change);
     void rescaleRightValue();
     void copyLeftToRight();
-    void selectLeftUnits(bool denominator);
-    void openUnitEdit(bool denominator);
+    void selectLeftUnits(FractionSide side);
+    void openUnitEdit(FractionSide side);
     bool refuseUnknownUnits(const std::u16string& expression, TextBox& box);
-    void commitTypedUnits(bool denominator);
+    void commitTypedUnits(const LeftPart& part);
     std::u16string dimensionsOf(const std::u16string& expression);
     std::optional<double> typedLeftValue() const;
     void refuseTypedValue();
@@ -151,7 +175,7 @@ private:
     bool valueChangedByEdit() const;
     void replaceZeroByOne();
     void closeValueEdit();
-    void pressRightUnits(bool denominator);
+    void pressRightUnits(FractionSide side);
     void factorIndexes(char16_t code);
     Form2& Form2Instance();
     void createControls();

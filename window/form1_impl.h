@@ -35,14 +35,17 @@ inline std::u16string shortened(const std::u16string& text) {
     return text.size() <= kShown ? text : text.substr(0, kShown) + u"…";
 }
 
+constexpr FractionSide opposite(FractionSide side) {
+    return side == FractionSide::Numerator ? FractionSide::Denominator : FractionSide::Numerator;
+}
+
 // An index variable of the register; two of them are 16-bit.
 using IndexVariable = std::variant<int32_t Form1State::*, int16_t Form1State::*>;
 
 // What the window keeps per category, in catalogue order.
+// Its buttons are the table's category buttons of its code.
 struct CategoryRow {
     char16_t code;
-    CommandButton Form1State::*leftButton;
-    CommandButton Form1State::*rightButton;
     Menu Form1State::*menu;
     double leftRowOffset;    // left edge of the left-row button from the window's centre
     std::size_t placedFlag;  // its RightButtonPlaced index: pressure (7) comes before heat (8)

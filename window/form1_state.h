@@ -44,22 +44,20 @@ struct Form1State {
 
     // ---- controls and menus ----
 #define QUANTIVEX_DECLARE_CONTROL(kind, name, ...) kind name;
-#define QUANTIVEX_DECLARE_TIMER(name, interval) Timer name;
 #define QUANTIVEX_DECLARE_LINE(...)
 #define QUANTIVEX_DECLARE_MENU(name) Menu name;
-    QUANTIVEX_FORM1_CONTROLS(QUANTIVEX_DECLARE_CONTROL, QUANTIVEX_DECLARE_TIMER, QUANTIVEX_DECLARE_LINE)
+    QUANTIVEX_FORM1_CONTROLS(QUANTIVEX_DECLARE_CONTROL, QUANTIVEX_DECLARE_LINE)
     std::array<LineControl, 2> Line1;  // the LINE rows
     QUANTIVEX_FORM1_MENUS(QUANTIVEX_DECLARE_MENU)
     std::optional<Form2> form2;  // created on first use
 
     // ---- the state register ----
-#define QUANTIVEX_DECLARE_VARIABLE(type, name) type name{};
+#define QUANTIVEX_DECLARE_VARIABLE(type, name, use) type name{};
     QUANTIVEX_FORM1_VARIABLES(QUANTIVEX_DECLARE_VARIABLE)
 
     bool operator==(const Form1State&) const = default;
 
 #undef QUANTIVEX_DECLARE_CONTROL
-#undef QUANTIVEX_DECLARE_TIMER
 #undef QUANTIVEX_DECLARE_LINE
 #undef QUANTIVEX_DECLARE_MENU
 #undef QUANTIVEX_DECLARE_VARIABLE

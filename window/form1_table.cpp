@@ -1,35 +1,33 @@
-// The tables built from the lists in form1_table.h.
+// The tables built from the lists in form1_table.h, and the look-ups by what a
+// control is.
 #include "form1_table.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <unordered_map>
 
 #include "catalogue.h"
-#include "form1_state.h"
+#include "form1.h"
 
 namespace quantivex {
 namespace {
 
 // clang-format off
-#define QUANTIVEX_CONTROL_ROW(kind, name, caption, left, top, width, height, visible, font, back, tab) \
-    ControlRow{#name, ControlKind::kind, &Form1State::name, caption, left, top, width, height, visible, font, back, tab, 0},
-#define QUANTIVEX_TIMER_ROW(name, interval) \
-    ControlRow{#name, ControlKind::Timer, &Form1State::name, u"", 0, 0, 0, 0, false, kDefaultFont, 0, -1, interval},
-#define QUANTIVEX_LINE_ROW(index, x1, y1, x2, y2, colour) \
-    ControlRow{"Line1(" #index ")", ControlKind::Line, std::size_t{index}, u"", x1, y1, x2, y2, true, kDefaultFont, colour, -1, 0},
+#define QUANTIVEX_CONTROL_ROW(kind_, name_, ...) \
+    ControlRow{.name = #name_, .kind = ControlKind::kind_, .member = &Form1State::name_, __VA_ARGS__},
+#define QUANTIVEX_LINE_ROW(index_, ...) \
+    ControlRow{.name = "Line1(" #index_ ")", .kind = ControlKind::Line, .member = std::size_t{index_}, __VA_ARGS__},
 // clang-format on
 
-const ControlRow kControls[] = {
-    QUANTIVEX_FORM1_CONTROLS(QUANTIVEX_CONTROL_ROW, QUANTIVEX_TIMER_ROW, QUANTIVEX_LINE_ROW)};
+const ControlRow kControls[] = {QUANTIVEX_FORM1_CONTROLS(QUANTIVEX_CONTROL_ROW, QUANTIVEX_LINE_ROW)};
 
 #define QUANTIVEX_MENU_ROW(name) MenuRow{#name, &Form1State::name},
 const MenuRow kMenus[] = {QUANTIVEX_FORM1_MENUS(QUANTIVEX_MENU_ROW)};
 
-#define QUANTIVEX_VARIABLE_ROW(type, name) VariableRow{#name, &Form1State::name},
+#define QUANTIVEX_VARIABLE_ROW(type, name, use) VariableRow{#name, &Form1State::name, Use::use},
 const VariableRow kVariables[] = {QUANTIVEX_FORM1_VARIABLES(QUANTIVEX_VARIABLE_ROW)};
 
 #undef QUANTIVEX_CONTROL_ROW
-#undef QUANTIVEX_TIMER_ROW
 #undef QUANTIVEX_LINE_ROW
 #undef QUANTIVEX_MENU_ROW
 #undef QUANTIVEX_VARIABLE_ROW
@@ -38,33 +36,67 @@ constexpr std::size_t countLines() {
     std::size_t n = 0;
 #define QUANTIVEX_COUNT_NOTHING(...)
 #define QUANTIVEX_COUNT_LINE(...) ++n;
-    QUANTIVEX_FORM1_CONTROLS(QUANTIVEX_COUNT_NOTHING, QUANTIVEX_COUNT_NOTHING, QUANTIVEX_COUNT_LINE)
+    QUANTIVEX_FORM1_CONTROLS(QUANTIVEX_COUNT_NOTHING, QUANTIVEX_COUNT_LINE)
 #undef QUANTIVEX_COUNT_NOTHING
 #undef QUANTIVEX_COUNT_LINE
     return n;
 }
 static_assert(countLines() == std::tuple_size_v<decltype(Form1State::Line1)>, "one LINE row per element of Line1");
 
-// The help menu's own items; "-" is a separator.
+// The help menu's own items in menu order; "-" is a separator.
 struct HelpItem {
     std::string_view name;
     std::u16string_view caption;
+    PlainHandler onClick = nullptr;
+    std::string_view shortcut{};
 };
-constexpr HelpItem kHelpItems[] = {
-    {"usr", u"使い方1"}, {"skip2", u"-"}, {"usr2", u"使い方2"}, {"skip", u"-"}, {"VER", u"バージョン"}};
+const HelpItem kHelpItems[] = {
+    {.name = "usr", .caption = u"使い方1", .onClick = &Form1::usr_Click},
+    {.name = "skip2", .caption = u"-"},
+    // F1 opens the help, as on most desktops.
+    {.name = "usr2", .caption = u"使い方2", .onClick = &Form1::usr2_Click, .shortcut = "F1"},
+    {.name = "skip", .caption = u"-"},
+    {.name = "VER", .caption = u"バージョン", .onClick = &Form1::VER_Click},
+};
 
 std::vector<MenuItemRow> buildMenuItems() {
     std::vector<MenuItemRow> rows;
     for (std::size_t i = 0; i < std::size(kHelpItems); ++i) {
-        rows.push_back({"HLP", std::string(kHelpItems[i].name), std::u16string(kHelpItems[i].caption), i});
+        const HelpItem& h = kHelpItems[i];
+        rows.push_back(
+            {"HLP", std::string(h.name), std::u16string(h.caption), i, &Form1State::HLP, h.onClick, 0, h.shortcut});
     }
     for (const Category& c : categories()) {
+        const MenuRow* menu = findMenuRow(c.menuName);
+        if (menu == nullptr) throw std::logic_error("a category without its menu");
         for (std::size_t i = 0; i < c.units.size(); ++i) {
-            rows.push_back(
-                {c.menuName, std::string(c.menuName) + std::to_string(i + 1), std::u16string(c.units[i].caption), i});
+            rows.push_back({c.menuName, std::string(c.menuName) + std::to_string(i + 1),
+                            std::u16string(c.units[i].caption), i, menu->member, nullptr, c.code[0]});
         }
     }
     return rows;
+}
+
+// Rows grouped by what they are, built once.
+struct Index {
+    std::vector<const ControlRow*> byRole[static_cast<int>(Role::Separator) + 1];
+    std::vector<const ControlRow*> guide;
+    std::unordered_map<std::string_view, const ControlRow*> byName;
+
+    Index() {
+        for (const ControlRow& r : kControls) {
+            byRole[static_cast<int>(r.role)].push_back(&r);
+            byName.emplace(r.name, &r);
+        }
+        guide = byRole[static_cast<int>(Role::GuideText)];
+        std::sort(guide.begin(), guide.end(),
+                  [](const ControlRow* a, const ControlRow* b) { return a->step < b->step; });
+    }
+};
+
+const Index& index() {
+    static const Index i;
+    return i;
 }
 
 }  // namespace
@@ -85,19 +117,101 @@ const std::vector<MenuItemRow>& menuItemRows() {
 }
 
 const ControlRow* findControlRow(std::string_view name) {
-    const auto it = std::find_if(std::begin(kControls), std::end(kControls),
-                                 [name](const ControlRow& r) { return r.name == name; });
-    return it == std::end(kControls) ? nullptr : &*it;
+    const auto& byName = index().byName;
+    const auto it = byName.find(name);
+    return it == byName.end() ? nullptr : it->second;
+}
+
+const MenuRow* findMenuRow(std::string_view menu) {
+    const auto it =
+        std::find_if(std::begin(kMenus), std::end(kMenus), [menu](const MenuRow& r) { return r.name == menu; });
+    return it == std::end(kMenus) ? nullptr : &*it;
 }
 
 const MenuItemRow* findMenuItemRow(std::string_view item) {
-    static const std::unordered_map<std::string_view, const MenuItemRow*> index = [] {
+    static const std::unordered_map<std::string_view, const MenuItemRow*> byName = [] {
         std::unordered_map<std::string_view, const MenuItemRow*> m;
         for (const MenuItemRow& r : menuItemRows()) m.emplace(r.name, &r);
         return m;
     }();
-    const auto it = index.find(item);
-    return it == index.end() ? nullptr : it->second;
+    const auto it = byName.find(item);
+    return it == byName.end() ? nullptr : it->second;
+}
+
+std::span<const ControlRow* const> rowsWithRole(Role role) {
+    return index().byRole[static_cast<int>(role)];
+}
+
+std::span<const ControlRow* const> guideTextRows() {
+    return index().guide;
+}
+
+const ControlRow* categoryButtonRow(Side side, char16_t category) {
+    for (const ControlRow* r : rowsWithRole(Role::CategoryButton)) {
+        if (r->side == side && r->category == category) return r;
+    }
+    return nullptr;
+}
+
+const ControlRow* equationPartRow(Side side, Place place) {
+    for (const ControlRow* r : rowsWithRole(Role::EquationPart)) {
+        if (r->side == side && r->place == place) return r;
+    }
+    return nullptr;
+}
+
+const ControlRow* editBoxOf(const ControlRow& label) {
+    const auto* member = std::get_if<Label Form1State::*>(&label.member);
+    if (member == nullptr) return nullptr;
+    for (const ControlRow* box : rowsWithRole(Role::EditBox)) {
+        if (box->edits == *member) return box;
+    }
+    return nullptr;
+}
+
+const ControlRow* rowOf(const Form1State& form, const Control& control) {
+    for (const ControlRow& r : kControls) {
+        if (r.kind != ControlKind::Line && r.kind != ControlKind::Timer && &controlOf(form, r) == &control) return &r;
+    }
+    return nullptr;
+}
+
+Control& controlOf(Form1State& form, const ControlRow& row) {
+    Control* c = nullptr;
+    std::visit(
+        [&](auto member) {
+            using M = decltype(member);
+            if constexpr (std::is_same_v<M, Label Form1State::*> || std::is_same_v<M, CommandButton Form1State::*> ||
+                          std::is_same_v<M, TextBox Form1State::*>) {
+                c = &(form.*member);
+            }
+        },
+        row.member);
+    if (c == nullptr) throw std::logic_error("a timer or a line is no control with a place");
+    return *c;
+}
+
+const Control& controlOf(const Form1State& form, const ControlRow& row) {
+    return controlOf(const_cast<Form1State&>(form), row);
+}
+
+TextBox& textBoxOf(Form1State& form, const ControlRow& row) {
+    const auto* member = std::get_if<TextBox Form1State::*>(&row.member);
+    if (member == nullptr) throw std::logic_error("not an edit box");
+    return form.**member;
+}
+
+const TextBox& textBoxOf(const Form1State& form, const ControlRow& row) {
+    return textBoxOf(const_cast<Form1State&>(form), row);
+}
+
+bool editOpen(const Form1State& form, const ControlRow& box) {
+    return box.openFlag != nullptr && form.*box.openFlag == 1;
+}
+
+bool anyEditOpen(const Form1State& form) {
+    const auto boxes = rowsWithRole(Role::EditBox);
+    return std::any_of(boxes.begin(), boxes.end(), [&](const ControlRow* box) { return editOpen(form, *box); });
 }
 
 }  // namespace quantivex

@@ -1,7 +1,9 @@
-// The window described once: its controls in creation order, its menus and the
-// variables of its register. Form1State declares its members from these lists,
-// and form1_table.cpp turns them into the tables that creation, reflection, the
-// event table, the Qt view, the event storm and the snapshot read.
+// The window described once: every control in creation order with how it looks,
+// what it is, the events it raises and its name for screen readers; the menus;
+// the variables of the register, each tagged as state or trace. Form1State
+// declares its members from these lists, and form1_table.cpp turns them into
+// the tables that creation, reflection, the event table, the session, the Qt
+// view, the event storm and the snapshot read.
 #pragma once
 
 #include <array>
@@ -19,6 +21,7 @@ namespace quantivex {
 
 struct Form1State;
 class Form1;
+struct ControlRow;
 
 // A font as the window names it; the front-end substitutes an installed one.
 struct FontSpec {
@@ -32,153 +35,306 @@ inline constexpr FontSpec kFixedSys{u"FixedSys", 13.5f};
 
 using FlagTable = std::array<int16_t, 9>;  // RightButtonPlaced(0) .. (8)
 
+enum class ControlKind { Label, CommandButton, TextBox, Timer, Line };
+
+enum class EventKind { Load, Unload, Click, DblClick, MouseDown, MouseUp, Change, Timer };
+
+// What a control is for.
+enum class Role {
+    EquationPart,    // .side and .place: a value, a numerator, a denominator, or the "=" between the sides
+    GuideText,       // .step: one text of the usage guide
+    WorkflowButton,  // set units, convert, clear
+    CategoryButton,  // .side and .category: opens the category's unit menu for that side
+    EditBox,         // .edits and .openFlag: edits a label of the left side in place
+    MirrorTimer,     // copies what is typed into an open box onto its label
+    GuideTimer,      // steps the usage guide
+    Separator,       // the two-tone line under the menu bar
+};
+enum class Side { None, Left, Right };
+enum class Place { None, Value, Numerator, Denominator, Sign };
+
+// A handler as the table binds it: no argument, the mouse button, or the row of
+// the control that raised it (one routine serves several controls).
+using PlainHandler = void (Form1::*)();
+using ButtonHandler = void (Form1::*)(int16_t button);
+using RowHandler = void (Form1::*)(const ControlRow& row, int16_t button);
+using Handler = std::variant<std::monostate, PlainHandler, ButtonHandler, RowHandler>;
+
+struct Point {
+    float x, y;
+};
+
+// State: a later event's behaviour depends on the value. Trace: written (and
+// read, if at all) within one handler, so between events it only records what
+// the last handler saw. Unused: declared by the window, touched by no handler.
+enum class Use { State, Trace, Unused };
+
 }  // namespace quantivex
 
 // clang-format off
 
-// Controls in creation order. Geometry in twips; hidden means not visible at creation.
-//   CONTROL(kind, name, caption, left, top, width, height, visible, font, back colour, tab index)
-//   TIMER(name, interval in ms)              created disabled
-//   LINE(index, x1, y1, x2, y2, colour)      the two-tone separator Line1(0), Line1(1)
-#define QUANTIVEX_FORM1_CONTROLS(CONTROL, TIMER, LINE)                                                               \
-    CONTROL(CommandButton, Command19, u"圧力", 4755, 3240, 555, 330, false, kDefaultFont, kSystemButtonFace, 32)      \
-    CONTROL(CommandButton, Command18, u"圧力", 5025, 3120, 555, 330, false, kDefaultFont, kSystemButtonFace, 31)      \
-    TIMER(Timer3, 120)                                                                                                \
-    TIMER(Timer2, 10)                                                                                                 \
-    CONTROL(TextBox, Text2, u"", 225, 1170, 930, 375, false, kPGothic9, kWhite, 24)                                   \
-    CONTROL(CommandButton, Command17, u"クリヤ", 3135, 405, 900, 420, true, kDefaultFont, kSystemButtonFace, 23)      \
-    CONTROL(TextBox, Text4, u"", 375, 2505, 1890, 375, false, kPGothic9, kSystemWindow, 22)                           \
-    CONTROL(CommandButton, Command16, u"熱量", 5340, 3225, 555, 330, false, kDefaultFont, kSystemButtonFace, 21)      \
-    CONTROL(CommandButton, Command15, u"力", 4185, 3240, 555, 330, false, kDefaultFont, kSystemButtonFace, 20)        \
-    CONTROL(CommandButton, Command14, u"時間", 3615, 3255, 555, 330, false, kDefaultFont, kSystemButtonFace, 19)      \
-    CONTROL(CommandButton, Command13, u"体積", 3045, 3255, 555, 330, false, kDefaultFont, kSystemButtonFace, 18)      \
-    CONTROL(CommandButton, Command12, u"面積", 2460, 3255, 555, 330, false, kDefaultFont, kSystemButtonFace, 17)      \
-    CONTROL(CommandButton, Command11, u"長さ", 1905, 3255, 555, 330, false, kDefaultFont, kSystemButtonFace, 16)      \
-    CONTROL(TextBox, Text3, u"", 330, 1185, 1920, 360, false, kPGothic9, kSystemWindow, 15)                           \
-    CONTROL(CommandButton, Command10, u"質量", 1335, 3255, 555, 330, false, kDefaultFont, kSystemButtonFace, 14)      \
-    TIMER(Timer1, 10)                                                                                                 \
-    CONTROL(CommandButton, Command9, u"単位の変換", 4515, 330, 1140, 495, true, kDefaultFont, kSystemButtonFace, 13)  \
-    CONTROL(CommandButton, Command8, u"単位の設定", 1530, 315, 1140, 510, true, kDefaultFont, kSystemButtonFace, 12)  \
-    CONTROL(CommandButton, Command7, u"熱量", 5610, 3135, 540, 330, false, kDefaultFont, kSystemButtonFace, 10)       \
-    CONTROL(CommandButton, Command6, u"力", 4485, 3120, 540, 330, false, kDefaultFont, kSystemButtonFace, 9)          \
-    CONTROL(CommandButton, Command5, u"時間", 3930, 3120, 540, 330, false, kDefaultFont, kSystemButtonFace, 8)        \
-    CONTROL(CommandButton, Command4, u"体積", 3375, 3120, 540, 315, false, kDefaultFont, kSystemButtonFace, 7)        \
-    CONTROL(CommandButton, Command3, u"面積", 2820, 3120, 540, 330, false, kDefaultFont, kSystemButtonFace, 6)        \
-    CONTROL(CommandButton, Command2, u"長さ", 2265, 3135, 540, 315, false, kDefaultFont, kSystemButtonFace, 5)        \
-    CONTROL(CommandButton, Command1, u"質量", 1695, 3120, 540, 330, false, kDefaultFont, kSystemButtonFace, 4)        \
-    LINE(1, -30, 30, 7065, 30, kSystem3DHighlight)                                                                    \
-    LINE(0, 0, 15, 7050, 15, kSystem3DDarkShadow)                                                                     \
-    CONTROL(Label, Label11, u"●左辺の数値と単位はダブルクリックで変更可", 1755, 2760, 3600, 375, false, kDefaultFont, 0xFFFFC0, 30) \
-    CONTROL(Label, Label10, u"●右辺で単位の変更ができます", 1755, 2235, 3600, 390, false, kDefaultFont, 0xFFFF80, 29) \
-    CONTROL(Label, Label9, u"●左辺分子/分母をクリックし単位を入力", 1740, 1740, 3600, 360, false, kDefaultFont, 0xFFFF00, 28) \
-    CONTROL(Label, Label8, u"●まず、「単位の設定」をクリックして下さい", 1755, 1230, 3585, 390, false, kDefaultFont, 0xC0C000, 27) \
-    CONTROL(Label, Label7, u"=", 1710, 1920, 165, 315, true, kDefaultFont, kSilver, 26)                              \
-    CONTROL(Label, Label1, u"Label1", 1080, 1875, 1590, 315, true, kPGothic11, kSilver, 25)                          \
-    CONTROL(Label, Label5, u"", 450, 1605, 2025, 360, true, kFixedSys, kSilver, 11)                                  \
-    CONTROL(Label, Label6, u"", 645, 2040, 2010, 345, true, kFixedSys, kSilver, 3)                                   \
-    CONTROL(Label, Label4, u"", 405, 2055, 1995, 345, true, kFixedSys, kSilver, 2)                                   \
-    CONTROL(Label, Label3, u"", 675, 1605, 2010, 345, true, kFixedSys, kSilver, 1)                                   \
-    CONTROL(Label, Label2, u"Label2", 210, 1875, 945, 315, true, kPGothic11, kSilver, 0)
+// Controls in creation order: CONTROL(kind, name, fields...) with the fields of
+// ControlRow as designated initialisers, in their order there; LINE(index,
+// fields...) for the elements of the line array Line1. Geometry in twips.
+#define QUANTIVEX_FORM1_CONTROLS(CONTROL, LINE)                                                                       \
+    CONTROL(CommandButton, Command19, .caption = u"圧力", .left = 4755, .top = 3240, .width = 555, .height = 330,     \
+            .visible = false, .tabIndex = 32,                                                                         \
+            .role = Role::CategoryButton, .side = Side::Right, .category = u'P',                                      \
+            .onMouseDown = &Form1::RightCategoryButton_MouseDown, .accessibleName = u"圧力（右辺の単位）")                \
+    CONTROL(CommandButton, Command18, .caption = u"圧力", .left = 5025, .top = 3120, .width = 555, .height = 330,     \
+            .visible = false, .tabIndex = 31,                                                                         \
+            .role = Role::CategoryButton, .side = Side::Left, .category = u'P',                                       \
+            .onMouseDown = &Form1::LeftCategoryButton_MouseDown, .onMouseUp = &Form1::LeftCategoryButton_MouseUp,     \
+            .accessibleName = u"圧力（左辺の単位）")                                                                       \
+    CONTROL(Timer, Timer3, .interval = 120, .role = Role::GuideTimer, .onTimer = &Form1::Timer3_Timer)                \
+    CONTROL(Timer, Timer2, .interval = 10, .role = Role::MirrorTimer, .onTimer = &Form1::Timer2_Timer)                \
+    CONTROL(TextBox, Text2, .left = 225, .top = 1170, .width = 930, .height = 375, .visible = false,                  \
+            .font = kPGothic9, .backColor = kWhite, .tabIndex = 24,                                                   \
+            .role = Role::EditBox, .side = Side::Left, .place = Place::Value,                                         \
+            .edits = &Form1State::Label2, .openFlag = &Form1State::EditingLeftValue,                                  \
+            .accessibleName = u"左辺の数値の入力")                                                                        \
+    CONTROL(CommandButton, Command17, .caption = u"クリヤ", .left = 3135, .top = 405, .width = 900, .height = 420,    \
+            .tabIndex = 23, .role = Role::WorkflowButton, .onClick = &Form1::Command17_Click,                         \
+            .accessibleName = u"クリヤ")                                                                                \
+    CONTROL(TextBox, Text4, .left = 375, .top = 2505, .width = 1890, .height = 375, .visible = false,                 \
+            .font = kPGothic9, .backColor = kSystemWindow, .tabIndex = 22,                                            \
+            .role = Role::EditBox, .side = Side::Left, .place = Place::Denominator,                                   \
+            .edits = &Form1State::Label4, .openFlag = &Form1State::LeftDenominatorEditOpen,                           \
+            .onChange = &Form1::Text4_Change, .accessibleName = u"左辺の分母の入力")                                       \
+    CONTROL(CommandButton, Command16, .caption = u"熱量", .left = 5340, .top = 3225, .width = 555, .height = 330,     \
+            .visible = false, .tabIndex = 21,                                                                         \
+            .role = Role::CategoryButton, .side = Side::Right, .category = u'J',                                      \
+            .onMouseDown = &Form1::RightCategoryButton_MouseDown, .accessibleName = u"熱量（右辺の単位）")                \
+    CONTROL(CommandButton, Command15, .caption = u"力", .left = 4185, .top = 3240, .width = 555, .height = 330,       \
+            .visible = false, .tabIndex = 20,                                                                         \
+            .role = Role::CategoryButton, .side = Side::Right, .category = u'F',                                      \
+            .onMouseDown = &Form1::RightCategoryButton_MouseDown, .accessibleName = u"力（右辺の単位）")                  \
+    CONTROL(CommandButton, Command14, .caption = u"時間", .left = 3615, .top = 3255, .width = 555, .height = 330,     \
+            .visible = false, .tabIndex = 19,                                                                         \
+            .role = Role::CategoryButton, .side = Side::Right, .category = u'T',                                      \
+            .onMouseDown = &Form1::RightCategoryButton_MouseDown, .accessibleName = u"時間（右辺の単位）")                \
+    CONTROL(CommandButton, Command13, .caption = u"体積", .left = 3045, .top = 3255, .width = 555, .height = 330,     \
+            .visible = false, .tabIndex = 18,                                                                         \
+            .role = Role::CategoryButton, .side = Side::Right, .category = u'B',                                      \
+            .onMouseDown = &Form1::RightCategoryButton_MouseDown, .accessibleName = u"体積（右辺の単位）")                \
+    CONTROL(CommandButton, Command12, .caption = u"面積", .left = 2460, .top = 3255, .width = 555, .height = 330,     \
+            .visible = false, .tabIndex = 17,                                                                         \
+            .role = Role::CategoryButton, .side = Side::Right, .category = u'S',                                      \
+            .onMouseDown = &Form1::RightCategoryButton_MouseDown, .accessibleName = u"面積（右辺の単位）")                \
+    CONTROL(CommandButton, Command11, .caption = u"長さ", .left = 1905, .top = 3255, .width = 555, .height = 330,     \
+            .visible = false, .tabIndex = 16,                                                                         \
+            .role = Role::CategoryButton, .side = Side::Right, .category = u'L',                                      \
+            .onMouseDown = &Form1::RightCategoryButton_MouseDown, .accessibleName = u"長さ（右辺の単位）")                \
+    CONTROL(TextBox, Text3, .left = 330, .top = 1185, .width = 1920, .height = 360, .visible = false,                 \
+            .font = kPGothic9, .backColor = kSystemWindow, .tabIndex = 15,                                            \
+            .role = Role::EditBox, .side = Side::Left, .place = Place::Numerator,                                     \
+            .edits = &Form1State::Label3, .openFlag = &Form1State::LeftNumeratorEditOpen,                             \
+            .onChange = &Form1::Text3_Change, .accessibleName = u"左辺の分子の入力")                                       \
+    CONTROL(CommandButton, Command10, .caption = u"質量", .left = 1335, .top = 3255, .width = 555, .height = 330,     \
+            .visible = false, .tabIndex = 14,                                                                         \
+            .role = Role::CategoryButton, .side = Side::Right, .category = u'M',                                      \
+            .onMouseDown = &Form1::RightCategoryButton_MouseDown, .accessibleName = u"質量（右辺の単位）")                \
+    CONTROL(Timer, Timer1, .interval = 10, .role = Role::MirrorTimer, .onTimer = &Form1::Timer1_Timer)                \
+    CONTROL(CommandButton, Command9, .caption = u"単位の変換", .left = 4515, .top = 330, .width = 1140, .height = 495, \
+            .tabIndex = 13, .role = Role::WorkflowButton, .onClick = &Form1::Command9_Click,                          \
+            .accessibleName = u"単位の変換")                                                                            \
+    CONTROL(CommandButton, Command8, .caption = u"単位の設定", .left = 1530, .top = 315, .width = 1140, .height = 510, \
+            .tabIndex = 12, .role = Role::WorkflowButton, .onClick = &Form1::Command8_Click,                          \
+            .accessibleName = u"単位の設定")                                                                            \
+    CONTROL(CommandButton, Command7, .caption = u"熱量", .left = 5610, .top = 3135, .width = 540, .height = 330,      \
+            .visible = false, .tabIndex = 10,                                                                         \
+            .role = Role::CategoryButton, .side = Side::Left, .category = u'J',                                       \
+            .onMouseDown = &Form1::LeftCategoryButton_MouseDown, .onMouseUp = &Form1::LeftCategoryButton_MouseUp,     \
+            .accessibleName = u"熱量（左辺の単位）")                                                                       \
+    CONTROL(CommandButton, Command6, .caption = u"力", .left = 4485, .top = 3120, .width = 540, .height = 330,        \
+            .visible = false, .tabIndex = 9,                                                                          \
+            .role = Role::CategoryButton, .side = Side::Left, .category = u'F',                                       \
+            .onMouseDown = &Form1::LeftCategoryButton_MouseDown, .onMouseUp = &Form1::LeftCategoryButton_MouseUp,     \
+            .accessibleName = u"力（左辺の単位）")                                                                         \
+    CONTROL(CommandButton, Command5, .caption = u"時間", .left = 3930, .top = 3120, .width = 540, .height = 330,      \
+            .visible = false, .tabIndex = 8,                                                                          \
+            .role = Role::CategoryButton, .side = Side::Left, .category = u'T',                                       \
+            .onMouseDown = &Form1::LeftCategoryButton_MouseDown, .onMouseUp = &Form1::LeftCategoryButton_MouseUp,     \
+            .accessibleName = u"時間（左辺の単位）")                                                                       \
+    CONTROL(CommandButton, Command4, .caption = u"体積", .left = 3375, .top = 3120, .width = 540, .height = 315,      \
+            .visible = false, .tabIndex = 7,                                                                          \
+            .role = Role::CategoryButton, .side = Side::Left, .category = u'B',                                       \
+            .onMouseDown = &Form1::LeftCategoryButton_MouseDown, .onMouseUp = &Form1::LeftCategoryButton_MouseUp,     \
+            .accessibleName = u"体積（左辺の単位）")                                                                       \
+    CONTROL(CommandButton, Command3, .caption = u"面積", .left = 2820, .top = 3120, .width = 540, .height = 330,      \
+            .visible = false, .tabIndex = 6,                                                                          \
+            .role = Role::CategoryButton, .side = Side::Left, .category = u'S',                                       \
+            .onMouseDown = &Form1::LeftCategoryButton_MouseDown, .onMouseUp = &Form1::LeftCategoryButton_MouseUp,     \
+            .accessibleName = u"面積（左辺の単位）")                                                                       \
+    CONTROL(CommandButton, Command2, .caption = u"長さ", .left = 2265, .top = 3135, .width = 540, .height = 315,      \
+            .visible = false, .tabIndex = 5,                                                                          \
+            .role = Role::CategoryButton, .side = Side::Left, .category = u'L',                                       \
+            .onMouseDown = &Form1::LeftCategoryButton_MouseDown, .onMouseUp = &Form1::LeftCategoryButton_MouseUp,     \
+            .accessibleName = u"長さ（左辺の単位）")                                                                       \
+    CONTROL(CommandButton, Command1, .caption = u"質量", .left = 1695, .top = 3120, .width = 540, .height = 330,      \
+            .visible = false, .tabIndex = 4,                                                                          \
+            .role = Role::CategoryButton, .side = Side::Left, .category = u'M',                                       \
+            .onMouseDown = &Form1::LeftCategoryButton_MouseDown, .onMouseUp = &Form1::LeftCategoryButton_MouseUp,     \
+            .accessibleName = u"質量（左辺の単位）")                                                                       \
+    LINE(1, .from = {-30, 30}, .to = {7065, 30}, .backColor = kSystem3DHighlight, .role = Role::Separator)            \
+    LINE(0, .from = {0, 15}, .to = {7050, 15}, .backColor = kSystem3DDarkShadow, .role = Role::Separator)            \
+    CONTROL(Label, Label11, .caption = u"●左辺の数値と単位はダブルクリックで変更可", .left = 1755, .top = 2760,          \
+            .width = 3600, .height = 375, .visible = false, .backColor = 0xFFFFC0, .tabIndex = 30,                    \
+            .role = Role::GuideText, .step = 4)                                                                       \
+    CONTROL(Label, Label10, .caption = u"●右辺で単位の変更ができます", .left = 1755, .top = 2235,                       \
+            .width = 3600, .height = 390, .visible = false, .backColor = 0xFFFF80, .tabIndex = 29,                    \
+            .role = Role::GuideText, .step = 3)                                                                       \
+    CONTROL(Label, Label9, .caption = u"●左辺分子/分母をクリックし単位を入力", .left = 1740, .top = 1740,               \
+            .width = 3600, .height = 360, .visible = false, .backColor = 0xFFFF00, .tabIndex = 28,                    \
+            .role = Role::GuideText, .step = 2)                                                                       \
+    CONTROL(Label, Label8, .caption = u"●まず、「単位の設定」をクリックして下さい", .left = 1755, .top = 1230,          \
+            .width = 3585, .height = 390, .visible = false, .backColor = 0xC0C000, .tabIndex = 27,                    \
+            .role = Role::GuideText, .step = 1)                                                                       \
+    CONTROL(Label, Label7, .caption = u"=", .left = 1710, .top = 1920, .width = 165, .height = 315,                   \
+            .backColor = kSilver, .tabIndex = 26, .role = Role::EquationPart, .place = Place::Sign,                   \
+            .accessibleName = u"等号")                                                                                 \
+    CONTROL(Label, Label1, .caption = u"Label1", .left = 1080, .top = 1875, .width = 1590, .height = 315,             \
+            .font = kPGothic11, .backColor = kSilver, .tabIndex = 25,                                                 \
+            .role = Role::EquationPart, .side = Side::Right, .place = Place::Value,                                   \
+            .accessibleName = u"右辺の数値")                                                                            \
+    CONTROL(Label, Label5, .left = 450, .top = 1605, .width = 2025, .height = 360,                                    \
+            .font = kFixedSys, .backColor = kSilver, .tabIndex = 11,                                                  \
+            .role = Role::EquationPart, .side = Side::Right, .place = Place::Numerator,                               \
+            .onMouseDown = &Form1::Label5_MouseDown, .accessibleName = u"右辺の分子")                                     \
+    CONTROL(Label, Label6, .left = 645, .top = 2040, .width = 2010, .height = 345,                                    \
+            .font = kFixedSys, .backColor = kSilver, .tabIndex = 3,                                                   \
+            .role = Role::EquationPart, .side = Side::Right, .place = Place::Denominator,                             \
+            .onMouseDown = &Form1::Label6_MouseDown, .accessibleName = u"右辺の分母")                                     \
+    CONTROL(Label, Label4, .left = 405, .top = 2055, .width = 1995, .height = 345,                                    \
+            .font = kFixedSys, .backColor = kSilver, .tabIndex = 2,                                                   \
+            .role = Role::EquationPart, .side = Side::Left, .place = Place::Denominator,                              \
+            .onClick = &Form1::Label4_Click, .onDblClick = &Form1::Label4_DblClick, .accessibleName = u"左辺の分母")      \
+    CONTROL(Label, Label3, .left = 675, .top = 1605, .width = 2010, .height = 345,                                    \
+            .font = kFixedSys, .backColor = kSilver, .tabIndex = 1,                                                   \
+            .role = Role::EquationPart, .side = Side::Left, .place = Place::Numerator,                                \
+            .onClick = &Form1::Label3_Click, .onDblClick = &Form1::Label3_DblClick, .accessibleName = u"左辺の分子")      \
+    CONTROL(Label, Label2, .caption = u"Label2", .left = 210, .top = 1875, .width = 945, .height = 315,              \
+            .font = kPGothic11, .backColor = kSilver, .tabIndex = 0,                                                  \
+            .role = Role::EquationPart, .side = Side::Left, .place = Place::Value,                                    \
+            .onClick = &Form1::Label2_Click, .onDblClick = &Form1::Label2_DblClick, .accessibleName = u"左辺の数値")
 
 // Menus: the help menu of the menu bar, then the eight popup-only unit menus in
-// catalogue order (their items come from the catalogue).
+// catalogue order (their items come from the catalogue; the help menu's own
+// items are listed in form1_table.cpp).
 #define QUANTIVEX_FORM1_MENUS(MENU) \
     MENU(HLP) MENU(MASS) MENU(LENG) MENU(AREA) MENU(VOL) MENU(TIM) MENU(FORCE) MENU(THERM) MENU(PRESS)
 
-// The state register: VARIABLE(type, name). Every variable starts as 0 or "",
-// as an unassigned variable of the window does.
-#define QUANTIVEX_FORM1_VARIABLES(VARIABLE)             \
-    /* left side: value and units */                      \
-    VARIABLE(double, LeftValue)                           \
-    VARIABLE(std::u16string, LeftValueBeforeEdit)         \
-    VARIABLE(int16_t, EditingLeftValue)                   \
-    VARIABLE(int16_t, ResultRescaled)                     \
-    VARIABLE(int16_t, LeftNumeratorEditOpen)              \
-    VARIABLE(int16_t, LeftDenominatorEditOpen)            \
-    VARIABLE(std::u16string, LeftNumeratorBeforeEdit)     \
-    VARIABLE(std::u16string, LeftDenominatorBeforeEdit)   \
-    VARIABLE(int16_t, EnteringLeftDenominator)            \
-    VARIABLE(std::u16string, LeftNumeratorUnits)          \
-    VARIABLE(std::u16string, LeftDenominatorUnits)        \
-    VARIABLE(int32_t, LeftNumeratorUnitsLength)           \
-    VARIABLE(int32_t, LeftDenominatorUnitsLength)         \
-    VARIABLE(std::u16string, LeftNumeratorDims)           \
-    VARIABLE(std::u16string, LeftDenominatorDims)         \
-    /* right side: unit changes and result */             \
-    VARIABLE(std::u16string, RightNumeratorDims)          \
-    VARIABLE(std::u16string, RightDenominatorDims)        \
-    VARIABLE(std::u16string, ChangingRightDims)           \
-    VARIABLE(int16_t, ChangingRightNumerator)             \
-    VARIABLE(int16_t, ChangingRightDenominator)           \
-    VARIABLE(std::u16string, ActiveCategory)              \
-    VARIABLE(std::u16string, ActiveTokenList)             \
-    VARIABLE(std::u16string, PickedUnit)                  \
-    VARIABLE(std::u16string, CurrentToken)                \
-    VARIABLE(std::u16string, TokenCategory)               \
-    VARIABLE(std::u16string, ScanChar)                    \
-    VARIABLE(std::u16string, NewRightNumeratorText)       \
-    VARIABLE(std::u16string, NewRightDenominatorText)     \
-    VARIABLE(std::u16string, LastRightNumeratorCategory)  \
-    VARIABLE(std::u16string, LastRightDenominatorCategory)\
-    VARIABLE(int32_t, RightNumeratorReplaceIndex)         \
-    VARIABLE(int16_t, RightDenominatorReplaceIndex)       \
-    VARIABLE(int32_t, CategoryTokenOrdinal)               \
-    VARIABLE(int16_t, UnitReplaced)                       \
-    VARIABLE(std::u16string, DimsToCount)                 \
-    VARIABLE(int16_t, CategoryLetterCount)                \
-    VARIABLE(int32_t, RightNumeratorTextLength)           \
-    VARIABLE(double, RightDenominatorTextLength)          \
-    VARIABLE(double, FactorRatio)                         \
-    VARIABLE(double, RightValue)                          \
-    VARIABLE(std::u16string, RightValueText)              \
-    VARIABLE(int32_t, MassFromIndex)                      \
-    VARIABLE(int32_t, MassToIndex)                        \
-    VARIABLE(int32_t, LengthFromIndex)                    \
-    VARIABLE(int32_t, LengthToIndex)                      \
-    VARIABLE(int32_t, AreaFromIndex)                      \
-    VARIABLE(int16_t, AreaToIndex)                        \
-    VARIABLE(int32_t, VolumeFromIndex)                    \
-    VARIABLE(int32_t, VolumeToIndex)                      \
-    VARIABLE(int32_t, TimeFromIndex)                      \
-    VARIABLE(int32_t, TimeToIndex)                        \
-    VARIABLE(int32_t, ForceFromIndex)                     \
-    VARIABLE(int32_t, ForceToIndex)                       \
-    VARIABLE(int32_t, HeatFromIndex)                      \
-    VARIABLE(int16_t, HeatToIndex)                        \
-    VARIABLE(int32_t, PressureFromIndex)                  \
-    VARIABLE(int32_t, PressureToIndex)                    \
-    VARIABLE(int16_t, RightButtonX)                       \
-    VARIABLE(double, RightButtonBaseX)                    \
-    VARIABLE(FlagTable, RightButtonPlaced)                \
-    /* window, workflow, guidance */                      \
-    VARIABLE(int16_t, DefaultValuePending)                \
-    VARIABLE(int16_t, GuideShown)                         \
-    VARIABLE(int16_t, GuideTick)                          \
-    VARIABLE(int16_t, WindowWidened)                      \
-    VARIABLE(double, LeftNumeratorLength)                 \
-    VARIABLE(int32_t, RightNumeratorLength)               \
-    VARIABLE(double, RightDenominatorLength)
+// The state register: VARIABLE(type, name, use). Every variable starts as 0 or
+// "", as an unassigned variable of the window does.
+#define QUANTIVEX_FORM1_VARIABLES(VARIABLE)                     \
+    /* left side: value and units */                              \
+    VARIABLE(double, LeftValue, State)                            \
+    VARIABLE(std::u16string, LeftValueBeforeEdit, State)          \
+    VARIABLE(int16_t, EditingLeftValue, State)                    \
+    VARIABLE(int16_t, ResultRescaled, State)                      \
+    VARIABLE(int16_t, LeftNumeratorEditOpen, State)               \
+    VARIABLE(int16_t, LeftDenominatorEditOpen, State)             \
+    VARIABLE(std::u16string, LeftNumeratorBeforeEdit, State)      \
+    VARIABLE(std::u16string, LeftDenominatorBeforeEdit, State)    \
+    VARIABLE(int16_t, EnteringLeftDenominator, State)             \
+    VARIABLE(std::u16string, LeftNumeratorUnits, Trace)           \
+    VARIABLE(std::u16string, LeftDenominatorUnits, Trace)         \
+    VARIABLE(int32_t, LeftNumeratorUnitsLength, Trace)            \
+    VARIABLE(int32_t, LeftDenominatorUnitsLength, Trace)          \
+    VARIABLE(std::u16string, LeftNumeratorDims, State)            \
+    VARIABLE(std::u16string, LeftDenominatorDims, State)          \
+    /* right side: unit changes and result */                     \
+    VARIABLE(std::u16string, RightNumeratorDims, State)           \
+    VARIABLE(std::u16string, RightDenominatorDims, State)         \
+    VARIABLE(std::u16string, ChangingRightDims, Trace)            \
+    VARIABLE(int16_t, ChangingRightNumerator, State)              \
+    VARIABLE(int16_t, ChangingRightDenominator, State)            \
+    VARIABLE(std::u16string, ActiveCategory, State)               \
+    VARIABLE(std::u16string, ActiveTokenList, State)              \
+    VARIABLE(std::u16string, PickedUnit, Trace)                   \
+    VARIABLE(std::u16string, CurrentToken, Trace)                 \
+    VARIABLE(std::u16string, TokenCategory, Trace)                \
+    VARIABLE(std::u16string, ScanChar, Trace)                     \
+    VARIABLE(std::u16string, NewRightNumeratorText, Trace)        \
+    VARIABLE(std::u16string, NewRightDenominatorText, Trace)      \
+    VARIABLE(std::u16string, LastRightNumeratorCategory, State)   \
+    VARIABLE(std::u16string, LastRightDenominatorCategory, State) \
+    VARIABLE(int32_t, RightNumeratorReplaceIndex, State)          \
+    VARIABLE(int16_t, RightDenominatorReplaceIndex, State)        \
+    VARIABLE(int32_t, CategoryTokenOrdinal, Unused)               \
+    VARIABLE(int16_t, UnitReplaced, Trace)                        \
+    VARIABLE(std::u16string, DimsToCount, Trace)                  \
+    VARIABLE(int16_t, CategoryLetterCount, Trace)                 \
+    VARIABLE(int32_t, RightNumeratorTextLength, Trace)            \
+    VARIABLE(double, RightDenominatorTextLength, Trace)           \
+    VARIABLE(double, FactorRatio, Trace)                          \
+    VARIABLE(double, RightValue, Trace)                           \
+    VARIABLE(std::u16string, RightValueText, Trace)               \
+    VARIABLE(int32_t, MassFromIndex, Trace)                       \
+    VARIABLE(int32_t, MassToIndex, Trace)                         \
+    VARIABLE(int32_t, LengthFromIndex, Trace)                     \
+    VARIABLE(int32_t, LengthToIndex, Trace)                       \
+    VARIABLE(int32_t, AreaFromIndex, Trace)                       \
+    VARIABLE(int16_t, AreaToIndex, Trace)                         \
+    VARIABLE(int32_t, VolumeFromIndex, Trace)                     \
+    VARIABLE(int32_t, VolumeToIndex, Trace)                       \
+    VARIABLE(int32_t, TimeFromIndex, Trace)                       \
+    VARIABLE(int32_t, TimeToIndex, Trace)                         \
+    VARIABLE(int32_t, ForceFromIndex, Trace)                      \
+    VARIABLE(int32_t, ForceToIndex, Trace)                        \
+    VARIABLE(int32_t, HeatFromIndex, Trace)                       \
+    VARIABLE(int16_t, HeatToIndex, Trace)                         \
+    VARIABLE(int32_t, PressureFromIndex, Trace)                   \
+    VARIABLE(int32_t, PressureToIndex, Trace)                     \
+    VARIABLE(int16_t, RightButtonX, Trace)                        \
+    VARIABLE(double, RightButtonBaseX, Trace)                     \
+    VARIABLE(FlagTable, RightButtonPlaced, Trace)                 \
+    /* window, workflow, guidance */                              \
+    VARIABLE(int16_t, DefaultValuePending, State)                 \
+    VARIABLE(int16_t, GuideShown, State)                          \
+    VARIABLE(int16_t, GuideTick, State)                           \
+    VARIABLE(int16_t, WindowWidened, State)                       \
+    VARIABLE(double, LeftNumeratorLength, Trace)                  \
+    VARIABLE(int32_t, RightNumeratorLength, Trace)                \
+    VARIABLE(double, RightDenominatorLength, Trace)
 
 // clang-format on
 
 namespace quantivex {
 
-enum class ControlKind { Label, CommandButton, TextBox, Timer, Line };
+using ControlMember = std::variant<Label Form1State::*, CommandButton Form1State::*, TextBox Form1State::*,
+                                   Timer Form1State::*, std::size_t>;  // the index into Line1 for a line
 
-// One control as created.
+// One control: how it is created, what it is, what it raises.
 struct ControlRow {
     std::string_view name;  // "Label1", "Line1(0)"
     ControlKind kind;
-    std::variant<Label Form1State::*, CommandButton Form1State::*, TextBox Form1State::*, Timer Form1State::*,
-                 std::size_t>
-        member;  // the index into Line1 for a line
-    std::u16string_view caption;
-    float left, top, width, height;  // a line: x1, y1, x2, y2
-    bool visible;
-    FontSpec font;
-    uint32_t backColor;  // a line: its colour
-    int tabIndex;        // -1: never takes the keyboard focus
-    int interval;        // a timer: milliseconds
+    ControlMember member;
+
+    // as created
+    std::u16string_view caption{};
+    float left = 0, top = 0, width = 0, height = 0;
+    Point from{}, to{};  // a line's ends
+    bool visible = true;
+    FontSpec font = kDefaultFont;
+    uint32_t backColor = kSystemButtonFace;  // a line: its colour
+    int tabIndex = -1;                       // -1: never takes the keyboard focus
+    int interval = 0;                        // a timer: milliseconds
+
+    // what it is
+    Role role = Role::Separator;
+    Side side = Side::None;
+    Place place = Place::None;
+    char16_t category = 0;                    // a category button: its category's code
+    int step = 0;                             // a guide text: its place in the guide, from 1
+    Label Form1State::*edits = nullptr;       // an edit box: the label it edits
+    int16_t Form1State::*openFlag = nullptr;  // an edit box: the variable that says its edit is open
+
+    // its events
+    Handler onClick{}, onDblClick{}, onMouseDown{}, onMouseUp{}, onChange{}, onTimer{};
+
+    // what a screen reader calls it; empty: its caption
+    std::u16string_view accessibleName{};
 };
 
 struct MenuRow {
@@ -191,7 +347,11 @@ struct MenuItemRow {
     std::string_view menu;
     std::string name;  // "usr", "MASS2"
     std::u16string caption;
-    std::size_t index;  // position in its menu
+    std::size_t index;            // position in its menu
+    Menu Form1State::*owner;      // its menu
+    PlainHandler onClick;         // a help item's own handler; null for a separator and for the units
+    char16_t category = 0;        // a unit item: its category's code
+    std::string_view shortcut{};  // a key that chooses it from anywhere in the window ("F1")
 };
 
 struct VariableRow {
@@ -199,7 +359,11 @@ struct VariableRow {
     std::variant<double Form1State::*, int16_t Form1State::*, int32_t Form1State::*, std::u16string Form1State::*,
                  FlagTable Form1State::*>
         member;
+    Use use;
 };
+
+// The window's own events, Load and Unload, raised by "Form".
+inline constexpr std::string_view kFormName = "Form";
 
 std::span<const ControlRow> controlRows();
 std::span<const MenuRow> menuRows();
@@ -208,5 +372,26 @@ std::span<const VariableRow> variableRows();
 
 const ControlRow* findControlRow(std::string_view name);
 const MenuItemRow* findMenuItemRow(std::string_view item);
+const MenuRow* findMenuRow(std::string_view menu);
+
+// Rows by what they are, in creation order unless said otherwise.
+std::span<const ControlRow* const> rowsWithRole(Role role);
+std::span<const ControlRow* const> guideTextRows();  // in the guide's order
+const ControlRow* categoryButtonRow(Side side, char16_t category);
+const ControlRow* equationPartRow(Side side, Place place);
+// The edit box that edits a label, or null.
+const ControlRow* editBoxOf(const ControlRow& label);
+// The row of a control of the window, by its address in a state.
+const ControlRow* rowOf(const Form1State& form, const Control& control);
+
+// A control of a state by its row.
+Control& controlOf(Form1State& form, const ControlRow& row);
+const Control& controlOf(const Form1State& form, const ControlRow& row);
+TextBox& textBoxOf(Form1State& form, const ControlRow& row);
+const TextBox& textBoxOf(const Form1State& form, const ControlRow& row);
+
+// Whether the edit of a box is open (its flag set), whether or not the box shows.
+bool editOpen(const Form1State& form, const ControlRow& box);
+bool anyEditOpen(const Form1State& form);
 
 }  // namespace quantivex

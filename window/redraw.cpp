@@ -7,28 +7,20 @@
 namespace quantivex {
 namespace {
 
-constexpr float kBarY = 2000;
-constexpr double kUnitCharWidth = 150;
-constexpr double kFractionExtra = 220;
-constexpr double kStandardLimit = 6500;
-constexpr double kScreenMargin = 100;
-constexpr double kWidenMargin = 600;
-
 double captionLength(const Label& l) {
     return l.Caption.empty() ? 1.0 : static_cast<double>(l.Caption.size());
 }
 
-// Width of a value label: 122 per character and 50, with 20 more for one character.
 double valueWidth(double length) {
-    return 122 * length + 50 + (length <= 1 ? 20 : 0);
+    return kValueCharWidth * length + kValueExtra + (length <= 1 ? kOneCharValueExtra : 0);
 }
 
 }  // namespace
 
 void Form1::drawSeparatorLines() {
     // The two Line1 controls have a fixed length, so a wider window gets drawn ones.
-    surface.Line(0, 50, Width, 50, kSystem3DHighlight);
-    surface.Line(0, 30, Width, 30, kSystemWindowText);
+    surface.Line(0, kHighlightLineY, Width, kHighlightLineY, kSystem3DHighlight);
+    surface.Line(0, kTextLineY, Width, kTextLineY, kSystemWindowText);
 }
 
 void Form1::drawFractionBars() {
@@ -90,21 +82,21 @@ void Form1::RedrawDisplay() {
     const double c = Label1.Width;
     const double d = Label5.Width;
     const double t = d + c + (b + a);
-    const double p = w / 2 - (t / 2 - (b + a + 70));
-    Label7.Left = static_cast<float>(p - 70);
-    Label7.Width = 140;
-    Label3.Left = static_cast<float>(Label7.Left - b - 140);
+    const double p = w / 2 - (t / 2 - (b + a + kSignBeforeCentre));
+    Label7.Left = static_cast<float>(p - kSignBeforeCentre);
+    Label7.Width = static_cast<float>(kSignWidth);
+    Label3.Left = static_cast<float>(Label7.Left - b - kFractionToSign);
     Text3.Left = Label3.Left;
-    Text3.Width = static_cast<float>(b + (b < 290 ? 140 : 0));
+    Text3.Width = static_cast<float>(b + (b < kNarrowUnitBox ? kNarrowUnitBoxExtra : 0));
     Label4.Left = Label3.Left;
     Label4.Width = static_cast<float>(b);
     Text4.Left = Label4.Left;
-    Text4.Width = Label4.Width + (Label4.Width < 290 ? 140.0f : 0.0f);
-    Label2.Left = static_cast<float>(Label7.Left - b - a - 160);
+    Text4.Width = Label4.Width + (Label4.Width < kNarrowUnitBox ? static_cast<float>(kNarrowUnitBoxExtra) : 0.0f);
+    Label2.Left = static_cast<float>(Label7.Left - b - a - kValueToFraction);
     Text2.Left = Label2.Left;
-    Text2.Width = static_cast<float>(140 * l2 + (l2 <= 1 ? 140 : 0));
-    Label1.Left = Label7.Left + Label7.Width + 30;
-    Label5.Left = static_cast<float>(Label1.Left + c + 30);
+    Text2.Width = static_cast<float>(kValueBoxCharWidth * l2 + (l2 <= 1 ? kOneCharValueBoxExtra : 0));
+    Label1.Left = static_cast<float>(Label7.Left + Label7.Width + kRightGap);
+    Label5.Left = static_cast<float>(Label1.Left + c + kRightGap);
     Label6.Left = Label5.Left;
     Label6.Width = static_cast<float>(d);
     drawFractionBars();

@@ -28,54 +28,60 @@ void Form1::CountCategoryLetters() {
 }
 
 void Form1::changeRightUnit(FractionSide side) {
-    const bool numerator = side == FractionSide::Numerator;
-    Label& label = numerator ? Label5 : Label6;
-    std::u16string& dims = numerator ? RightNumeratorDims : RightDenominatorDims;
-    std::u16string& lastCategory = numerator ? LastRightNumeratorCategory : LastRightDenominatorCategory;
-    DimsToCount = dims;
-    CountCategoryLetters();
-
+    const RightPart part = rightPart(side);
     UnitChangeRequest request;
     request.side = side;
-    request.expression = label.Caption;
-    request.dims = dims;
+    request.expression = part.label.Caption;
+    request.dims = part.dims;
     request.category = ActiveCategory;
     request.tokenList = ActiveTokenList;
     request.picked = PickedUnit;
     request.valueText = Label1.Caption;
-    request.replaceIndex = numerator ? RightNumeratorReplaceIndex : RightDenominatorReplaceIndex;
-    request.lastCategory = lastCategory;
+    request.replaceIndex = replaceIndex(side);
+    request.lastCategory = part.lastCategory;
     const UnitChangeResult r = changeUnit(request);
+    recordUnitChange(part, r);
     if (r.status == UnitChangeStatus::UnknownUnit) throw RuntimeFailure("unit not in the category");
     if (r.status == UnitChangeStatus::NotFinite) throw RuntimeFailure("result outside the double range");
 
-    if (numerator) {
-        RightNumeratorReplaceIndex = r.replaceIndex;
-        RightNumeratorTextLength = static_cast<int32_t>(label.Caption.size());
-    } else {
-        RightDenominatorReplaceIndex = saturate16(r.replaceIndex);
-        RightDenominatorTextLength = static_cast<double>(label.Caption.size());
-    }
-    lastCategory = r.lastCategory;
+    setReplaceIndex(side, r.replaceIndex);
+    part.lastCategory = r.lastCategory;
     if (r.status == UnitChangeStatus::EmptyExpression) {
-        dims.clear();
+        part.dims.clear();
         return;
     }
-    UnitReplaced = r.status == UnitChangeStatus::Replaced ? 1 : 0;
-    if (UnitReplaced == 1) {
-        CurrentToken = r.replacedToken;
-        LookupUnitFactor();
-        UnitFactorRatio(r);
-        RightValue = r.value;
-        RightValueText = r.valueText;  // empty when there was no value to rescale
+    if (r.status == UnitChangeStatus::Replaced) {
         surface.Cls();
-        Label1.Caption = RightValueText;
-        RedrawDisplay();  // the unit label still shows the old expression here
+        Label1.Caption = r.valueText;  // empty when there was no value to rescale
+        RedrawDisplay();               // the unit label still shows the old expression here
     }
-    (numerator ? NewRightNumeratorText : NewRightDenominatorText) = r.expression;
     surface.Cls();
-    label.Caption = r.expression;
+    part.label.Caption = r.expression;
     RedrawDisplay();
+}
+
+// What the change saw, in the register's trace variables: nothing reads them
+// back, but replay and the dump show them.
+void Form1::recordUnitChange(const RightPart& part, const UnitChangeResult& change) {
+    const bool numerator = part.side == FractionSide::Numerator;
+    DimsToCount = part.dims;
+    CountCategoryLetters();
+    if (change.status == UnitChangeStatus::UnknownUnit || change.status == UnitChangeStatus::NotFinite) return;
+    if (numerator) {
+        RightNumeratorTextLength = static_cast<int32_t>(part.label.Caption.size());
+    } else {
+        RightDenominatorTextLength = static_cast<double>(part.label.Caption.size());
+    }
+    if (change.status == UnitChangeStatus::EmptyExpression) return;
+    UnitReplaced = change.status == UnitChangeStatus::Replaced ? 1 : 0;
+    if (UnitReplaced == 1) {
+        CurrentToken = change.replacedToken;
+        LookupUnitFactor();
+        UnitFactorRatio(change);
+        RightValue = change.value;
+        RightValueText = change.valueText;
+    }
+    (numerator ? NewRightNumeratorText : NewRightDenominatorText) = change.expression;
 }
 
 // ---- factor lookup over the form's index variables ----

@@ -4,13 +4,10 @@
 #include <string>
 
 #include "form1_table.h"
+#include "utf.h"
 
 namespace quantivex {
 namespace {
-
-bool anyEditOpen(const Form1State& f) {
-    return f.EditingLeftValue == 1 || f.LeftNumeratorEditOpen == 1 || f.LeftDenominatorEditOpen == 1;
-}
 
 // "1,000": counts in messages read more easily grouped.
 std::u16string grouped(std::size_t n) {
@@ -29,15 +26,6 @@ std::u16string_view kindOfForbidden(char32_t c) {
 }
 
 }  // namespace
-
-constexpr std::string_view kEditBoxes[] = {"Text2", "Text3", "Text4"};
-
-std::string_view labelEditedBy(std::string_view box) {
-    if (box == "Text2") return "Label2";
-    if (box == "Text3") return "Label3";
-    if (box == "Text4") return "Label4";
-    return {};
-}
 
 std::optional<std::u16string> refusalOfTypedText(std::u16string_view text) {
     if (text.size() > kMaxTypedLength) {
@@ -60,18 +48,40 @@ std::optional<std::u16string> refusalOfTypedText(std::u16string_view text) {
     return std::nullopt;
 }
 
+Session::Session(Form1& form) : form_(form) {
+    for (const ControlRow* row : rowsWithRole(Role::EditBox)) {
+        const ControlRow* label = rowOf(form_, form_.*row->edits);
+        boxes_.push_back({row, &textBoxOf(form_, *row), label, findEvent(*label, EventKind::Click)});
+    }
+}
+
+void Session::record(const std::string& line) const {
+    if (recorder_) recorder_(line);
+}
+
+// Whatever the person does next closes an open popup menu and ends a hint.
+void Session::personActs() {
+    popup_ = nullptr;
+    form_.platform().hideHint();
+}
+
 void Session::run(const EventHandler& event, int16_t button) {
+    if (recorder_) record(event.takesButton ? event.name + " " + std::to_string(button) : event.name);
+    dispatch(event, button);
+}
+
+void Session::dispatch(const EventHandler& event, int16_t button) {
     // A tick (a hundred a second while a box mirrors) is no step, opens or
-    // closes no edit and leaves a hint showing: it runs as it is.
+    // closes no edit, leaves a hint showing and an open menu open: it runs as it is.
     if (event.kind == EventKind::Timer) {
         event.run(form_, button);
         return;
     }
-    // Whatever the person does next ends a hint.
-    form_.platform().hideHint();
+    personActs();
     const bool wasOpen = anyEditOpen(form_);
     const Moment before = now();
     event.run(form_, button);
+    if (const Menu* menu = form_.platform().takePopupRequest()) popup_ = menu;
     const bool isOpenNow = anyEditOpen(form_);
     if (isStep(event, wasOpen) && static_cast<const Form1State&>(form_) != before.state) {
         if (isCommit(event, wasOpen) && before.beforeEdit) {
@@ -82,10 +92,7 @@ void Session::run(const EventHandler& event, int16_t button) {
         } else {
             undo_.push_back(before);
         }
-        if (undo_.size() > kUndoSteps) {
-            undo_.pop_front();
-            if (editMark_ > 0) --editMark_;
-        }
+        if (undo_.size() > kUndoSteps) forgetOldestStep();
         redo_.clear();
         ++stepsTaken_;
     }
@@ -98,10 +105,43 @@ void Session::run(const EventHandler& event, int16_t button) {
 }
 
 void Session::run(std::string_view eventName, int16_t button) {
-    if (const EventHandler* h = findEventHandler(eventName)) run(*h, button);
+    const EventHandler* h = findEventHandler(eventName);
+    if (h == nullptr) throw UnknownEvent("the window has no event " + std::string(eventName));
+    run(*h, button);
+}
+
+void Session::doubleClick(const ControlRow& label) {
+    const EventHandler* click = findEvent(label, EventKind::Click);
+    const EventHandler* doubleClick = findEvent(label, EventKind::DblClick);
+    if (click != nullptr) run(*click);
+    if (doubleClick != nullptr) run(*doubleClick);
+}
+
+void Session::close() {
+    run(formEvent(EventKind::Unload));
+}
+
+Session::Pick Session::choose(const MenuItemRow& item) {
+    if (popup_ == nullptr) return Pick::NoPopup;
+    if (&(form_.*item.owner) != popup_) return Pick::NotInOpenPopup;
+    const MenuItem& shown = popup_->items[item.index];
+    if (shown.isSeparator() || !shown.Visible || !shown.Enabled || !popup_->Enabled) return Pick::Unavailable;
+    // The pick arrives as the item's own Click, a new input that closes the menu.
+    if (recorder_) record("choose " + item.name);
+    dispatch(eventOf(item), 0);
+    return Pick::Chosen;
+}
+
+bool Session::dismiss() {
+    if (popup_ == nullptr) return false;
+    record("dismiss");
+    popup_ = nullptr;
+    return true;
 }
 
 bool Session::type(TextBox& box, std::u16string text) {
+    popup_ = nullptr;
+    if (recorder_) record("type " + box.name + " " + toUtf8(text));
     if (const auto refusal = refusalOfTypedText(text)) {
         form_.platform().showHint(box, *refusal);
         return false;
@@ -111,34 +151,41 @@ bool Session::type(TextBox& box, std::u16string text) {
     return true;
 }
 
+const Session::EditBox* Session::editBoxOf(const TextBox& box) const {
+    for (const EditBox& b : boxes_) {
+        if (b.box == &box) return &b;
+    }
+    return nullptr;
+}
+
 TextBox* Session::openBox() {
-    for (TextBox* box : {&form_.Text2, &form_.Text3, &form_.Text4}) {
-        if (isOpen(*box)) return box;
+    for (const EditBox& b : boxes_) {
+        if (isOpen(*b.box)) return b.box;
     }
     return nullptr;
 }
 
 bool Session::isOpen(const TextBox& box) const {
-    if (!box.Visible) return false;
-    if (&box == &form_.Text2) return form_.EditingLeftValue == 1;
-    if (&box == &form_.Text3) return form_.LeftNumeratorEditOpen == 1;
-    if (&box == &form_.Text4) return form_.LeftDenominatorEditOpen == 1;
-    return false;
+    const EditBox* b = editBoxOf(box);
+    return b != nullptr && box.Visible && editOpen(form_, *b->row);
 }
 
 bool Session::enter(TextBox& box) {
     if (!isOpen(box)) return false;
-    const EventHandler* click = findEvent(labelEditedBy(box.name), EventKind::Click);
-    if (click == nullptr) return false;
-    run(*click);
+    const EditBox* b = editBoxOf(box);
+    if (b->labelClick == nullptr) return false;
+    if (recorder_) record("key " + box.name + " Enter");
+    dispatch(*b->labelClick, 0);
     return true;
 }
 
 bool Session::escape(TextBox& box) {
+    popup_ = nullptr;
     if (!isOpen(box) || !beforeEdit_) return false;
-    // Whatever was done while the box was open goes with it.
+    if (recorder_) record("key " + box.name + " Escape");
+    // Whatever was done while the box was open goes with it. The abandoned edit
+    // is no step: what could be redone before it opened still can be.
     undo_.resize(std::min(undo_.size(), editMark_));
-    redo_.clear();
     const Moment start{*beforeEdit_, std::nullopt};
     restore(start);
     return true;
@@ -148,31 +195,44 @@ bool Session::escape(TextBox& box) {
 // a click that only chooses where picks go is none.
 bool Session::isStep(const EventHandler& event, bool editWasOpen) const {
     if (event.kind != EventKind::Click) return false;
-    if (event.control == "Command8" || event.control == "Command9" || event.control == "Command17") return true;
-    if (const MenuItemRow* item = findMenuItemRow(event.control)) return item->menu != "HLP";
+    if (event.row != nullptr && event.row->role == Role::WorkflowButton) return true;
+    if (event.item != nullptr) return event.item->category != 0;
     return isCommit(event, editWasOpen);
 }
 
-// A click on a left label that ends the open edit commits it.
+// A click on a label that a box edits, which ends the open edit, commits it.
 bool Session::isCommit(const EventHandler& event, bool editWasOpen) const {
-    const bool label = std::any_of(std::begin(kEditBoxes), std::end(kEditBoxes),
-                                   [&](std::string_view box) { return labelEditedBy(box) == event.control; });
-    return label && event.kind == EventKind::Click && editWasOpen && !anyEditOpen(form_);
+    if (event.kind != EventKind::Click || event.row == nullptr || !editWasOpen || anyEditOpen(form_)) return false;
+    return std::any_of(boxes_.begin(), boxes_.end(), [&](const EditBox& b) { return b.label == event.row; });
 }
 
 void Session::restore(const Moment& moment) {
     form_.platform().hideHint();
     form_.restore(moment.state);
     beforeEdit_ = moment.beforeEdit;
-    editMark_ = undo_.size();  // steps from here on belong to the edit the moment holds open
+    // An edit the moment holds open began where it began; without one, steps
+    // from here on would belong to the next edit.
+    editMark_ = moment.beforeEdit ? std::min(moment.editMark, undo_.size()) : undo_.size();
+}
+
+// The history holds kUndoSteps: the oldest step goes, and every mark of where
+// an edit began moves with the steps after it.
+void Session::forgetOldestStep() {
+    undo_.pop_front();
+    auto shift = [](std::size_t& mark) { mark = mark > 0 ? mark - 1 : 0; };
+    shift(editMark_);
+    for (Moment& m : undo_) shift(m.editMark);
+    for (Moment& m : redo_) shift(m.editMark);
 }
 
 bool Session::canUndo() const {
-    const Form1State& f = form_;
-    return !undo_.empty() || isOpen(f.Text2) || isOpen(f.Text3) || isOpen(f.Text4);
+    if (!undo_.empty()) return true;
+    return std::any_of(boxes_.begin(), boxes_.end(), [&](const EditBox& b) { return isOpen(*b.box); });
 }
 
 bool Session::undo() {
+    popup_ = nullptr;
+    record("undo");
     // With a box open, the steps taken while it was open go first; then the box
     // closes as Escape closes it, and redo opens it again as it was.
     if (openBox() != nullptr && undo_.size() <= editMark_) {
@@ -191,6 +251,8 @@ bool Session::undo() {
 }
 
 bool Session::redo() {
+    popup_ = nullptr;
+    record("redo");
     if (redo_.empty()) return false;
     undo_.push_back(now());
     const Moment forward = std::move(redo_.back());
@@ -212,6 +274,7 @@ std::optional<std::u16string> Session::equationText() const {
 }
 
 bool Session::copy() {
+    record("copy");
     const auto text = equationText();
     if (!text) return false;
     form_.platform().setClipboardText(*text);

@@ -1,14 +1,19 @@
-// The window as a person works it. Every input reaches its event through here,
-// and what a person gets beyond the window's own events lives here too, so the
-// Qt view, the replay tool and the event storm share it: typed text screened
-// before it enters a box, Enter and Escape in an open box, hints that go away
-// at the next keystroke, undo and redo, and the equation copied as text.
+// The window as a person works it, and the only route from an input to the
+// window: every event, typed text, Enter and Escape, a popup menu's opening,
+// pick and dismissal, a double click, closing the window, undo and redo. The Qt
+// view, the replay tool, the event storm and the fuzzer all go through it, so
+// what a person gets beyond the window's own events lives here once: typed
+// text screened before it enters a box, hints that go away at the next input,
+// the rule that any new input closes an open popup, undo and redo, and the
+// equation copied as text.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,17 +31,39 @@ inline constexpr std::size_t kMaxTypedLength = 1000;
 // Steps of the undo history kept; the oldest go first.
 inline constexpr std::size_t kUndoSteps = 200;
 
+// An event asked for by a name the window does not have.
+class UnknownEvent : public std::invalid_argument {
+public:
+    using std::invalid_argument::invalid_argument;
+};
+
 class Session {
 public:
-    explicit Session(Form1& form) : form_(form) {}
+    explicit Session(Form1& form);
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
     Form1& form() { return form_; }
 
-    // One event of the window, as the person (or a timer) raises it.
+    // One event of the window, as the person (or a timer) raises it. An input
+    // of the person closes the open popup menu and ends a hint; a timer tick
+    // does neither, as a menu stays open while the window's timers run.
     void run(const EventHandler& event, int16_t button = 0);
+    // The same by the event's name; a name the window does not have throws UnknownEvent.
     void run(std::string_view eventName, int16_t button = 0);
+    // A double click on a label: Click, then DblClick, as the mouse delivers them.
+    void doubleClick(const ControlRow& label);
+    // The window is closed.
+    void close();
+
+    // The popup menu the last input opened, until a pick, a dismissal or the
+    // next input of the person.
+    const Menu* openPopup() const { return popup_; }
+    enum class Pick { Chosen, NoPopup, NotInOpenPopup, Unavailable };
+    // A pick in the open popup: the item must be in it, visible and enabled.
+    Pick choose(const MenuItemRow& item);
+    // The open popup closed without a pick; false when none was open.
+    bool dismiss();
 
     // Text typed or pasted into a box. A text longer than kMaxTypedLength, or
     // with characters no keyboard types (controls, lone surrogates, direction
@@ -56,8 +83,9 @@ public:
 
     // Every action that changes the equation is one step: set units, convert,
     // clear, a unit pick, a committed value or unit text. Undo puts the window
-    // back exactly as it was before the step; with a box open it first only
-    // closes the box, as Escape does. A new step drops what could be redone.
+    // back exactly as it was before the step. With a box open, the steps taken
+    // while it was open go back first; then undo closes the box as Escape does.
+    // A new step drops what could be redone.
     bool canUndo() const;
     bool canRedo() const { return !redo_.empty(); }
     bool undo();
@@ -69,27 +97,44 @@ public:
     std::optional<std::u16string> equationText() const;
     bool copy();
 
+    // Every input from now on, as a line of a replay script.
+    void setRecorder(std::function<void(const std::string&)> recorder) { recorder_ = std::move(recorder); }
+
 private:
-    // A state of the window, with the state before its open edit, if one is open.
+    // A state of the window, with the state before its open edit, if one is
+    // open, and the history's size when that edit began.
     struct Moment {
         Form1State state;
         std::optional<Form1State> beforeEdit;
+        std::size_t editMark = 0;
     };
-    Moment now() const { return {form_.snapshot(), beforeEdit_}; }
+    // An edit box with the click on the label it edits, which commits it.
+    struct EditBox {
+        const ControlRow* row;
+        TextBox* box;
+        const ControlRow* label;
+        const EventHandler* labelClick;
+    };
+    Moment now() const { return {form_.snapshot(), beforeEdit_, editMark_}; }
     void restore(const Moment& moment);
+    void forgetOldestStep();
+    void dispatch(const EventHandler& event, int16_t button);
+    void personActs();
+    void record(const std::string& line) const;
+    const EditBox* editBoxOf(const TextBox& box) const;
     bool isStep(const EventHandler& event, bool editWasOpen) const;
     bool isCommit(const EventHandler& event, bool editWasOpen) const;
 
     Form1& form_;
+    std::vector<EditBox> boxes_;
+    const Menu* popup_ = nullptr;
     std::optional<Form1State> beforeEdit_;  // the window just before the open edit began
     std::deque<Moment> undo_;
     std::vector<Moment> redo_;
     std::size_t stepsTaken_ = 0;
     std::size_t editMark_ = 0;  // the history's size when the open edit began
+    std::function<void(const std::string&)> recorder_;
 };
-
-// The label whose value or units a box edits ("Text3" edits "Label3").
-std::string_view labelEditedBy(std::string_view box);
 
 // Why a typed text is refused, or nothing when the box may take it.
 std::optional<std::u16string> refusalOfTypedText(std::u16string_view text);

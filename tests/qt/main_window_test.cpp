@@ -14,6 +14,10 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "breakdown_window.h"
 #include "conversions.h"
@@ -21,6 +25,7 @@
 #include "help_window.h"
 #include "main_window.h"
 #include "reflection.h"
+#include "replay.h"
 
 using namespace quantivex;
 
@@ -91,35 +96,58 @@ void typeText(QWidget* w, const QString& text) {
     }
 }
 
-// Picks an item of the popup menu that the next press opens.
-void chooseInNextPopup(const QString& caption) {
-    QTimer::singleShot(50, [caption] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu != nullptr);
-        for (QAction* a : menu->actions()) {
-            if (a->text() == caption) {
-                menu->setActiveAction(a);
-                QTest::keyClick(menu, Qt::Key_Return);
-                return;
-            }
-        }
-        QFAIL("no such menu item");
-    });
+// A press on a category button opens its menu; the release goes to the menu,
+// which takes the mouse, so none is sent to the button.
+void pressCategoryButton(MainWindow& window, const char* name) {
+    QTest::mousePress(widget<QPushButton>(window, name), Qt::LeftButton);
 }
 
-// Closes the next message box and records what it said.
+// Picks an item of the popup menu showing now, with the keys a person would
+// use; false when no menu shows or it has no such item.
+bool chooseInOpenPopup(const QString& caption) {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return false;
+    for (QAction* a : menu->actions()) {
+        if (a->text() == caption) {
+            menu->setActiveAction(a);
+            QTest::keyClick(menu, Qt::Key_Return);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The message box showing now, read and closed.
 struct SeenMessage {
     QString text, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool seen = false;
 };
-void closeNextMessageBox(SeenMessage& seen) {
-    QTimer::singleShot(50, [&seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box != nullptr);
-        seen = {box->text(), box->windowTitle(), box->icon(), true};
-        box->accept();
-    });
+SeenMessage closeOpenMessageBox() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return {};
+    SeenMessage seen{box->text(), box->windowTitle(), box->icon(), true};
+    box->accept();
+    return seen;
+}
+
+// A helper that checks with QCOMPARE returns from itself only: the test stops too.
+#define STOP_ON_FAILURE(call)                   \
+    do {                                        \
+        call;                                   \
+        if (QTest::currentTestFailed()) return; \
+    } while (false)
+
+// The window after the inputs the session recorded equals what the replay tool
+// makes of the same inputs headless: every property, variable and drawn line.
+void compareWithReplay(MainWindow& window, const std::vector<std::string>& inputs) {
+    std::string script = "screen " + std::to_string(window.platform().screenWidth()) + " " +
+                         std::to_string(window.platform().screenHeight()) + "\nForm_Load\n";
+    for (const std::string& line : inputs) script += line + "\n";
+    for (const std::string& line : Form1Reflection::wholeState(window.form())) script += "expect " + line + "\n";
+    std::ostringstream out;
+    const auto outcome = replay::runText(script, "replayed", out);
+    QVERIFY2(outcome == replay::Outcome::Passed, out.str().c_str());
 }
 
 // Runs one event of the window by its name, as the view does.
@@ -170,7 +198,7 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("QUANTIVEX"));
         QVERIFY(!window.windowIcon().isNull());
         QCOMPARE(window.scale().toPixels(15), 1);
-        compareWidgetsWithModel(window);
+        STOP_ON_FAILURE(compareWidgetsWithModel(window));
         QVERIFY(widget<QLabel>(window, "Label8")->isVisible());
         QVERIFY(!widget<QLabel>(window, "Label2")->isVisible());
     }
@@ -179,7 +207,7 @@ private slots:
         MainWindow& window = *window_;
         QTest::mouseClick(widget<QPushButton>(window, "Command8"), Qt::LeftButton);
         QCOMPARE(window.form().GuideShown, 0);
-        compareWidgetsWithModel(window);
+        STOP_ON_FAILURE(compareWidgetsWithModel(window));
         QVERIFY(widget<QLabel>(window, "Label2")->isVisible());
         QCOMPARE(widget<QLabel>(window, "Label1")->text(), QStringLiteral("1"));
         QVERIFY(!window.form().surface.lines().empty());
@@ -187,9 +215,8 @@ private slots:
 
     void convertWithoutUnitsShowsTheNotice() {
         MainWindow& window = *window_;
-        SeenMessage seen;
-        closeNextMessageBox(seen);
         QTest::mouseClick(widget<QPushButton>(window, "Command9"), Qt::LeftButton);
+        const SeenMessage seen = closeOpenMessageBox();
         QVERIFY(seen.seen);
         QCOMPARE(seen.text, QStringLiteral("単位が未設定です"));
         QCOMPARE(seen.title, QStringLiteral("メッセージ"));
@@ -200,12 +227,12 @@ private slots:
         MainWindow& window = *window_;
         QTest::mouseClick(widget<QPushButton>(window, "Command8"), Qt::LeftButton);
         QTest::mouseClick(widget<QLabel>(window, "Label3"), Qt::LeftButton);
-        chooseInNextPopup(QStringLiteral("kg"));
-        QTest::mouseClick(widget<QPushButton>(window, "Command1"), Qt::LeftButton);
+        pressCategoryButton(window, "Command1");
+        QVERIFY(chooseInOpenPopup(QStringLiteral("kg")));
         QCOMPARE(widget<QLabel>(window, "Label3")->text(), QStringLiteral("kg"));
         QTest::mouseClick(widget<QLabel>(window, "Label4"), Qt::LeftButton);
-        chooseInNextPopup(QStringLiteral("sec"));
-        QTest::mouseClick(widget<QPushButton>(window, "Command5"), Qt::LeftButton);
+        pressCategoryButton(window, "Command5");
+        QVERIFY(chooseInOpenPopup(QStringLiteral("sec")));
         QCOMPARE(widget<QLabel>(window, "Label6")->text(), QStringLiteral("sec"));
 
         QTest::mouseDClick(widget<QLabel>(window, "Label2"), Qt::LeftButton);
@@ -225,32 +252,31 @@ private slots:
         QTest::mouseClick(widget<QPushButton>(window, "Command9"), Qt::LeftButton);
         QTest::mouseClick(widget<QLabel>(window, "Label5"), Qt::LeftButton);
         QVERIFY(widget<QPushButton>(window, "Command10")->isVisible());
-        chooseInNextPopup(QStringLiteral("lb"));
-        QTest::mouseClick(widget<QPushButton>(window, "Command10"), Qt::LeftButton);
+        pressCategoryButton(window, "Command10");
+        QVERIFY(chooseInOpenPopup(QStringLiteral("lb")));
         QCOMPARE(widget<QLabel>(window, "Label1")->text(), QStringLiteral("11.0231"));
         QTest::mouseClick(widget<QLabel>(window, "Label6"), Qt::LeftButton);
-        chooseInNextPopup(QStringLiteral("min"));
-        QTest::mouseClick(widget<QPushButton>(window, "Command14"), Qt::LeftButton);
+        pressCategoryButton(window, "Command14");
+        QVERIFY(chooseInOpenPopup(QStringLiteral("min")));
         QCOMPARE(widget<QLabel>(window, "Label1")->text(), QStringLiteral("661.386"));
         QCOMPARE(widget<QLabel>(window, "Label5")->text(), QStringLiteral("lb"));
         QCOMPARE(widget<QLabel>(window, "Label6")->text(), QStringLiteral("min"));
-        compareWidgetsWithModel(window);
+        STOP_ON_FAILURE(compareWidgetsWithModel(window));
     }
 
     void typedUnitsGoThroughTheModel() {
         MainWindow& window = *window_;
         QTest::mouseClick(widget<QPushButton>(window, "Command8"), Qt::LeftButton);
         QTest::mouseClick(widget<QLabel>(window, "Label3"), Qt::LeftButton);
-        chooseInNextPopup(QStringLiteral("kg"));
-        QTest::mouseClick(widget<QPushButton>(window, "Command1"), Qt::LeftButton);
+        pressCategoryButton(window, "Command1");
+        QVERIFY(chooseInOpenPopup(QStringLiteral("kg")));
         QTest::mouseDClick(widget<QLabel>(window, "Label3"), Qt::LeftButton);
         auto* box = widget<QLineEdit>(window, "Text3");
         QVERIFY(box->isVisible());
         typeText(box, QStringLiteral("kg･xx"));
         QTRY_COMPARE(widget<QLabel>(window, "Label3")->text(), QStringLiteral("kg･xx"));
-        SeenMessage seen;
-        closeNextMessageBox(seen);
         QTest::mouseClick(widget<QLabel>(window, "Label3"), Qt::LeftButton);
+        const SeenMessage seen = closeOpenMessageBox();
         QVERIFY(seen.seen);
         QCOMPARE(seen.text, QStringLiteral("単位が正しくありません「xx」"));
         QCOMPARE(seen.icon, QMessageBox::Warning);
@@ -352,14 +378,14 @@ private slots:
             run(window, "Label2_DblClick");
             typeAndEnter(value, QString::fromLatin1(text));
             QCOMPARE(form.EditingLeftValue, 0);
-            checkCaptionsFit(window, text);
+            STOP_ON_FAILURE(checkCaptionsFit(window, text));
         }
         // right values written by the display formats, then seven units on a side
         run(window, "Command9_Click");
         window.dispatch(*findEventHandler("Label5_MouseDown"), 1);
-        chooseInNextPopup(QStringLiteral("lb"));
-        QTest::mouseClick(widget<QPushButton>(window, "Command10"), Qt::LeftButton);
-        checkCaptionsFit(window, "a converted value");
+        pressCategoryButton(window, "Command10");
+        QVERIFY(chooseInOpenPopup(QStringLiteral("lb")));
+        STOP_ON_FAILURE(checkCaptionsFit(window, "a converted value"));
         run(window, "Label3_Click");
         run(window, "Label3_DblClick");
         typeAndEnter(widget<QLineEdit>(window, "Text3"), QStringLiteral("kg･μm･Å･Kg/cm2･mmHg･kWhr･year"));
@@ -369,7 +395,7 @@ private slots:
         run(window, "Label4_DblClick");
         typeAndEnter(widget<QLineEdit>(window, "Text4"), QStringLiteral("Lb/in2･mH2O･ft3･gal･in2･dyn･kcal"));
         QCOMPARE(form.LeftDenominatorDims, u"PPBBSFJ");
-        checkCaptionsFit(window, "seven units on a side");
+        STOP_ON_FAILURE(checkCaptionsFit(window, "seven units on a side"));
     }
 
     void linesGrowWithTheScreensScale() {
@@ -415,20 +441,17 @@ private slots:
         } offered;
         auto openMenu = [&](QWidget* on) {
             offered = {};
-            QTimer::singleShot(50, [&] {
-                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                if (menu == nullptr) return;
-                for (QAction* a : menu->actions()) {
-                    if (a->isSeparator()) continue;
-                    offered.texts << a->text();
-                    offered.enabled << a->isEnabled();
-                    offered.shortcuts << a->shortcut().toString();
-                }
-                menu->close();
-            });
             QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 200), on->mapToGlobal(QPoint(5, 200)));
             QApplication::sendEvent(on, &event);
-            QTest::qWait(150);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) return;
+            for (QAction* a : menu->actions()) {
+                if (a->isSeparator()) continue;
+                offered.texts << a->text();
+                offered.enabled << a->isEnabled();
+                offered.shortcuts << a->shortcut().toString();
+            }
+            menu->close();
         };
         openMenu(client);
         QCOMPARE(offered.texts, (QStringList{QStringLiteral("元に戻す"), QStringLiteral("やり直し"),
@@ -463,11 +486,11 @@ private slots:
         typeAndEnter(widget<QLineEdit>(window, "Text2"), QStringLiteral("5"));
         run(window, "Command9_Click");
         window.dispatch(*findEventHandler("Label5_MouseDown"), 1);
-        chooseInNextPopup(QStringLiteral("lb"));
-        QTest::mouseClick(widget<QPushButton>(window, "Command10"), Qt::LeftButton);
+        pressCategoryButton(window, "Command10");
+        QVERIFY(chooseInOpenPopup(QStringLiteral("lb")));
         window.dispatch(*findEventHandler("Label6_MouseDown"), 1);
-        chooseInNextPopup(QStringLiteral("min"));
-        QTest::mouseClick(widget<QPushButton>(window, "Command14"), Qt::LeftButton);
+        pressCategoryButton(window, "Command14");
+        QVERIFY(chooseInOpenPopup(QStringLiteral("min")));
 
         QApplication::clipboard()->clear();
         window.findChild<QAction*>(QStringLiteral("copyEquation"))->trigger();
@@ -527,25 +550,24 @@ private slots:
         // Opens the focused category button's menu with Space and picks the
         // item so many steps down with the arrow keys.
         auto pickWithArrows = [&](int downs) {
-            QTimer::singleShot(50, [downs] {
-                QWidget* menu = QApplication::activePopupWidget();
-                QVERIFY(menu != nullptr);
-                for (int i = 0; i < downs; ++i) QTest::keyClick(menu, Qt::Key_Down);
-                QTest::keyClick(menu, Qt::Key_Return);
-            });
             QTest::keyClick(focused(), Qt::Key_Space);
+            QWidget* menu = QApplication::activePopupWidget();
+            if (menu == nullptr) return false;
+            for (int i = 0; i < downs; ++i) QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+            return true;
         };
         QVERIFY(tabTo("Command8"));
         QTest::keyClick(focused(), Qt::Key_Space);
         QVERIFY(tabTo("Label3"));
         QTest::keyClick(focused(), Qt::Key_Space);
         QVERIFY(tabTo("Command1"));
-        pickWithArrows(2);
+        QVERIFY(pickWithArrows(2));
         QCOMPARE(widget<QLabel>(window, "Label3")->text(), QStringLiteral("kg"));
         QVERIFY(tabTo("Label4"));
         QTest::keyClick(focused(), Qt::Key_Space);
         QVERIFY(tabTo("Command5"));
-        pickWithArrows(5);
+        QVERIFY(pickWithArrows(5));
         QCOMPARE(widget<QLabel>(window, "Label4")->text(), QStringLiteral("sec"));
         QVERIFY(tabTo("Label2"));
         QTest::keyClick(focused(), Qt::Key_F2);  // opens the value box, its text selected
@@ -558,12 +580,12 @@ private slots:
         QVERIFY(tabTo("Label5"));
         QTest::keyClick(focused(), Qt::Key_Space);
         QVERIFY(tabTo("Command10"));
-        pickWithArrows(3);
+        QVERIFY(pickWithArrows(3));
         QCOMPARE(widget<QLabel>(window, "Label1")->text(), QStringLiteral("11.0231"));
         QVERIFY(tabTo("Label6"));
         QTest::keyClick(focused(), Qt::Key_Return);
         QVERIFY(tabTo("Command14"));
-        pickWithArrows(4);
+        QVERIFY(pickWithArrows(4));
         QCOMPARE(widget<QLabel>(window, "Label1")->text(), QStringLiteral("661.386"));
         QCOMPARE(widget<QLabel>(window, "Label5")->text(), QStringLiteral("lb"));
         QCOMPARE(widget<QLabel>(window, "Label6")->text(), QStringLiteral("min"));
@@ -658,29 +680,62 @@ private slots:
 
     void messageBoxesShowTheirWholeTitle() {
         MainWindow& window = *window_;
-        int boxWidth = 0;
-        int titleWidth = 0;
-        QTimer::singleShot(50, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box != nullptr);
-            boxWidth = box->width();
-            titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(box->windowTitle());
-            box->accept();
-        });
         QTest::mouseClick(widget<QPushButton>(window, "Command9"), Qt::LeftButton);
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        const int titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(box->windowTitle());
         // room for the title beside the frame's own icon and buttons
-        QVERIFY(boxWidth >= titleWidth + 150);
+        QVERIFY(box->width() >= titleWidth + 150);
+        box->accept();
     }
 
     void versionBoxShowsTheVersion() {
         MainWindow& window = *window_;
-        SeenMessage seen;
-        closeNextMessageBox(seen);
         window.menuBar()->findChild<QAction*>(QStringLiteral("VER"))->trigger();
+        const SeenMessage seen = closeOpenMessageBox();
         QVERIFY(seen.seen);
         QVERIFY(seen.text.startsWith(QStringLiteral("Ver101\n")));
         QCOMPARE(seen.title, QStringLiteral("バージョン"));
         QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    }
+
+    void theGuidePlaysOnWhileTheVersionBoxShows() {
+        MainWindow& window = *window_;
+        std::vector<std::string> inputs;
+        window.session().setRecorder([&](const std::string& line) { inputs.push_back(line); });
+        window.menuBar()->findChild<QAction*>(QStringLiteral("usr"))->trigger();
+        window.menuBar()->findChild<QAction*>(QStringLiteral("VER"))->trigger();
+        QVERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr);
+        // no handler waits for the box: the guide's ticks come as events of their own
+        QTRY_VERIFY(window.form().GuideTick >= 12);
+        QVERIFY(window.form().Label9.Visible);
+        QVERIFY(closeOpenMessageBox().seen);
+        STOP_ON_FAILURE(compareWithReplay(window, inputs));
+    }
+
+    void theValueBoxMirrorsOnWhileTheErrorBoxOfAnOverflowShows() {
+        MainWindow& window = *window_;
+        std::vector<std::string> inputs;
+        window.session().setRecorder([&](const std::string& line) { inputs.push_back(line); });
+        // 5 kg as pounds, then more kilograms than a double holds as pounds
+        run(window, "Command8_Click");
+        run(window, "Label3_Click");
+        run(window, "MASS2_Click");
+        run(window, "Command9_Click");
+        run(window, "Label5_MouseDown");
+        run(window, "Command10_MouseDown");
+        QVERIFY(chooseInOpenPopup(QStringLiteral("lb")));
+        run(window, "Label2_DblClick");
+        auto* value = widget<QLineEdit>(window, "Text2");
+        QTest::keyClicks(value, QStringLiteral("1e308"));
+        QTest::keyClick(value, Qt::Key_Return);
+        const auto ticksSoFar = [&] { return std::count(inputs.begin(), inputs.end(), std::string("Timer2_Timer")); };
+        QVERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr);
+        const auto beforeBox = ticksSoFar();
+        QTRY_VERIFY(ticksSoFar() >= beforeBox + 5);
+        QCOMPARE(window.form().EditingLeftValue, 1);  // the edit stays open on the value
+        QVERIFY(closeOpenMessageBox().seen);
+        STOP_ON_FAILURE(compareWithReplay(window, inputs));
     }
 
     void closingTheWindowEndsTheProgram() {

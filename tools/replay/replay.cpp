@@ -240,7 +240,7 @@ std::optional<Command> parseLine(std::string_view line, bool loaded, std::string
     if (head == "choose") {
         const std::string item(trim(rest));
         const auto menu = menuOfItem(item);
-        if (!menu || !findEventHandler(item + "_Click")) {
+        if (!menu || !findEventHandler(item + "_Click")) {  // a separator raises nothing
             why = "unknown menu item " + item;
             return std::nullopt;
         }
@@ -294,17 +294,14 @@ private:
         return true;
     }
     bool step(const Event& c) {
-        platform_.openPopup.reset();  // any new event closes an open popup menu
         session_.run(*findEventHandler(c.handler), static_cast<int16_t>(c.button));
         return true;
     }
     bool step(const Type& c) {
-        platform_.openPopup.reset();
         session_.type(*textBoxNamed(form_, c.box), fromUtf8(c.text));  // a refusal shows as a hint
         return true;
     }
     bool step(const Key& c) {
-        platform_.openPopup.reset();
         TextBox& box = *textBoxNamed(form_, c.box);
         if (c.enter) {
             session_.enter(box);
@@ -318,12 +315,10 @@ private:
         return (platform_.hint && *platform_.hint == fromUtf8(c.text)) || fail("hint " + c.text, got);
     }
     bool step(const Undo&) {
-        platform_.openPopup.reset();
         session_.undo();
         return true;
     }
     bool step(const Redo&) {
-        platform_.openPopup.reset();
         session_.redo();
         return true;
     }
@@ -372,25 +367,22 @@ private:
         return latest.find(c.text) != std::string::npos || fail("a message containing " + c.text, latest);
     }
     bool step(const ExpectNoHint&) { return !platform_.hint || fail("no hint", "hint " + toUtf8(*platform_.hint)); }
+    std::string openPopupName() const {
+        return session_.openPopup() != nullptr ? session_.openPopup()->name : "no popup";
+    }
     bool step(const Choose& c) {
-        if (platform_.openPopup != c.menu) {
-            return fail("popup " + c.menu + " open to choose " + c.item, platform_.openPopup.value_or("no popup"));
+        switch (session_.choose(*findMenuItemRow(c.item))) {
+            case Session::Pick::Chosen:
+                return true;
+            case Session::Pick::Unavailable:
+                return fail(c.item + " visible and enabled", "it is not");
+            case Session::Pick::NoPopup:
+            case Session::Pick::NotInOpenPopup:
+                break;
         }
-        const auto visible = Form1Reflection::get(form_, c.item + ".Visible");
-        const auto enabled = Form1Reflection::get(form_, c.item + ".Enabled");
-        const auto menuEnabled = Form1Reflection::get(form_, c.menu + ".Enabled");
-        if (visible->number == 0 || enabled->number == 0 || menuEnabled->number == 0) {
-            return fail(c.item + " visible and enabled", "it is not");
-        }
-        platform_.openPopup.reset();
-        session_.run(*findEventHandler(c.item + "_Click"));
-        return true;
+        return fail("popup " + c.menu + " open to choose " + c.item, openPopupName());
     }
-    bool step(const Dismiss&) {
-        if (!platform_.openPopup) return fail("an open popup menu to dismiss", "none");
-        platform_.openPopup.reset();
-        return true;
-    }
+    bool step(const Dismiss&) { return session_.dismiss() || fail("an open popup menu to dismiss", "none"); }
     bool step(const ExpectValue& c) {
         const InspectedValue actual = *Form1Reflection::get(form_, c.name);
         const std::string got = Form1Reflection::toText(actual);
@@ -432,9 +424,7 @@ private:
         beepsSeen_ = platform_.beeps;
         return beeps == c.count || fail("beeps " + std::to_string(c.count), "beeps " + std::to_string(beeps));
     }
-    bool step(const ExpectPopup& c) {
-        return platform_.openPopup == c.menu || fail("popup " + c.menu, platform_.openPopup.value_or("no popup"));
-    }
+    bool step(const ExpectPopup& c) { return openPopupName() == c.menu || fail("popup " + c.menu, openPopupName()); }
     bool step(const ExpectHelp& c) {
         const std::string wanted =
             "help " + c.file + " | " + std::to_string(c.command) + " | " + std::to_string(c.context);

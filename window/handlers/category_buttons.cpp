@@ -12,21 +12,23 @@ void showAllItems(Menu& menu) {
 
 }  // namespace
 
-void Form1::LeftCategoryButton_MouseDown(const CategoryControls& row, int16_t button) {
-    if (button != 1) return;
+void Form1::LeftCategoryButton_MouseDown(const ControlRow& button, int16_t mouseButton) {
+    const CategoryControls& row = *categoryOfCode(button.category);
+    if (mouseButton != 1) return;
     showAllItems(*row.menu);
     platform_.PopupMenu(*row.menu);
 }
 
-void Form1::LeftCategoryButton_MouseUp(const CategoryControls& row, int16_t /*button*/) {
-    showAllItems(*row.menu);
+void Form1::LeftCategoryButton_MouseUp(const ControlRow& button, int16_t /*mouseButton*/) {
+    showAllItems(*categoryOfCode(button.category)->menu);
 }
 
-void Form1::RightCategoryButton_MouseDown(const CategoryControls& row, int16_t button) {
+void Form1::RightCategoryButton_MouseDown(const ControlRow& button, int16_t mouseButton) {
+    const CategoryControls& row = *categoryOfCode(button.category);
     // Set for every button and before the menu opens: they hold even when it is dismissed.
     ActiveTokenList = std::u16string(row.category->tokenList);
     ActiveCategory = std::u16string(row.category->code);
-    if (button != 1) return;
+    if (mouseButton != 1) return;
     showAllItems(*row.menu);
     platform_.PopupMenu(*row.menu);
 }

@@ -9,7 +9,7 @@ void Form1::usr_Click() {
     hideGuideLabels();
     Timer3.Enabled = true;
     // The tick count is not reset: choosing it again lets a running guide continue.
-    const auto left = static_cast<float>(static_cast<double>(Width) / 2 - 1850);
+    const auto left = static_cast<float>(static_cast<double>(Width) / 2 + kGuideFromCentre);
     for (Label* l : guideLabels()) l->Left = left;
 }
 

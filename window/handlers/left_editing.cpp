@@ -49,7 +49,7 @@ void Form1::Label2_DblClick() {
 void Form1::Timer2_Timer() {
     Label2.Caption = Text2.Text();
     const auto n = static_cast<float>(Label2.Caption.size());
-    Text2.Width = 180 * n + (n <= 1 ? 200.0f : 0.0f);
+    Text2.Width = kTypedValueCharWidth * n + (n <= 1 ? kOneCharTypedValueExtra : 0.0f);
 }
 
 void Form1::copyLeftToRight() {
@@ -193,36 +193,35 @@ void Form1::closeValueEdit() {
 // ---- the units ----
 
 void Form1::Label3_DblClick() {
-    openUnitEdit(false);
+    openUnitEdit(FractionSide::Numerator);
 }
 void Form1::Label4_DblClick() {
-    openUnitEdit(true);
+    openUnitEdit(FractionSide::Denominator);
 }
 void Form1::Label3_Click() {
-    selectLeftUnits(false);
+    selectLeftUnits(FractionSide::Numerator);
 }
 void Form1::Label4_Click() {
-    selectLeftUnits(true);
+    selectLeftUnits(FractionSide::Denominator);
 }
 
-void Form1::openUnitEdit(bool denominator) {
+void Form1::openUnitEdit(FractionSide side) {
     withErrorTrap([&] {
-        TextBox& box = denominator ? Text4 : Text3;
-        Label& label = denominator ? Label4 : Label3;
-        if (Text2.Visible || (denominator ? Text3 : Text4).Visible) return;
+        const LeftPart part = leftPart(side);
+        const LeftPart other = leftPart(opposite(side));
+        if (Text2.Visible || other.box.Visible) return;
         // An edit hidden by set units is still open: never start a second kind.
-        const int16_t otherOpen = denominator ? LeftNumeratorEditOpen : LeftDenominatorEditOpen;
-        if (EditingLeftValue == 1 || otherOpen == 1) return;
-        box.setText(label.Caption);
-        if (label.Caption.empty()) return;  // units are entered through the menus first
+        if (EditingLeftValue == 1 || other.editOpen == 1) return;
+        part.box.setText(part.label.Caption);
+        if (part.label.Caption.empty()) return;  // units are entered through the menus first
         surface.Cls();
-        (denominator ? LeftDenominatorBeforeEdit : LeftNumeratorBeforeEdit) = box.Text();
+        part.beforeEdit = part.box.Text();
         hideLeftRow();
-        label.BackColor = kOrange;
-        (denominator ? Label6 : Label5).BackColor = kYellow;
-        (denominator ? LeftDenominatorEditOpen : LeftNumeratorEditOpen) = 1;
-        box.Visible = true;
-        platform_.setFocus(box);
+        part.label.BackColor = kOrange;
+        part.mirror.BackColor = kYellow;
+        part.editOpen = 1;
+        part.box.Visible = true;
+        platform_.setFocus(part.box);
         Timer1.Enabled = true;
         RedrawDisplay();
     });
@@ -273,42 +272,39 @@ bool Form1::refuseUnknownUnits(const std::u16string& expression, TextBox& box) {
     return false;
 }
 
-void Form1::selectLeftUnits(bool denominator) {
+void Form1::selectLeftUnits(FractionSide side) {
     Timer1.Enabled = false;  // whichever unit box is open stops mirroring
     withErrorTrap([&] {
         RightNumeratorReplaceIndex = 0;
         RightDenominatorReplaceIndex = 0;
         ChangingRightNumerator = 0;
         ChangingRightDenominator = 0;
-        const int16_t otherOpen = denominator ? LeftNumeratorEditOpen : LeftDenominatorEditOpen;
-        if (otherOpen == 1) {
+        const LeftPart part = leftPart(side);
+        const LeftPart other = leftPart(opposite(side));
+        if (other.editOpen == 1) {
             // The other unit box stays open: keep mirroring it, or what is typed
             // from now on would never reach its label and be lost at its commit.
             Timer1.Enabled = true;
             return;
         }
         if (EditingLeftValue == 1) return;
-        TextBox& box = denominator ? Text4 : Text3;
-        Label& label = denominator ? Label4 : Label3;
-        const int16_t& ownOpen = denominator ? LeftDenominatorEditOpen : LeftNumeratorEditOpen;
-        if (ownOpen == 1) {
+        if (part.editOpen == 1) {
             // What was typed, mirrored once more as the next tick would.
-            takeTypedText(box);
+            takeTypedText(part.box);
             Timer1_Timer();
         }
         // Checked before any label changes, so a refused commit leaves the equation alone.
-        if (ownOpen == 1 && refuseUnknownUnits(label.Caption, box)) return;
-        std::u16string& before = denominator ? LeftDenominatorBeforeEdit : LeftNumeratorBeforeEdit;
+        if (part.editOpen == 1 && refuseUnknownUnits(part.label.Caption, part.box)) return;
         // An emptied box cleared the right value; retyping the same units must
         // bring it back as much as retyping other units does.
-        const bool rightValueCleared = ownOpen == 1 && Label1.Caption.empty();
-        if (box.Text() != before || rightValueCleared) {
+        const bool rightValueCleared = part.editOpen == 1 && Label1.Caption.empty();
+        if (part.box.Text() != part.beforeEdit || rightValueCleared) {
             // Retyped units: the right side starts again as a copy of the left.
             LeftValue = 1.0;
             surface.Cls();
             copyLeftToRight();
             RedrawDisplay();
-            before = box.Text();
+            part.beforeEdit = part.box.Text();
         }
         if (Label4.Caption.empty() && Label3.Caption.empty()) {
             surface.Cls();
@@ -319,27 +315,25 @@ void Form1::selectLeftUnits(bool denominator) {
         Label5.BackColor = kSilver;
         Label6.BackColor = kSilver;
         hideRightRow();
-        EnteringLeftDenominator = denominator ? 1 : 0;
-        (denominator ? Label3 : Label4).BackColor = kLightCyan;
-        label.BackColor = kSkyBlue;
+        EnteringLeftDenominator = side == FractionSide::Denominator ? 1 : 0;
+        other.label.BackColor = kLightCyan;
+        part.label.BackColor = kSkyBlue;
         placeLeftRowButtons();
         setLeftRowVisible(true);
         RedrawDisplay();
-        if (ownOpen == 0) return;  // a selection only
-        commitTypedUnits(denominator);
+        if (part.editOpen == 0) return;  // a selection only
+        commitTypedUnits(part);
     });
 }
 
-void Form1::commitTypedUnits(bool denominator) {
-    const Label& label = denominator ? Label4 : Label3;
+void Form1::commitTypedUnits(const LeftPart& part) {
     surface.Cls();
-    std::u16string& dims = denominator ? LeftDenominatorDims : LeftNumeratorDims;
-    dims = dimensionsOf(label.Caption);
-    (denominator ? LeftDenominatorUnitsLength : LeftNumeratorUnitsLength) = static_cast<int32_t>(label.Caption.size());
-    (denominator ? LeftDenominatorEditOpen : LeftNumeratorEditOpen) = 0;
-    (denominator ? RightDenominatorDims : RightNumeratorDims) = dims;
-    (denominator ? Label6 : Label5).BackColor = kSilver;
-    (denominator ? Text4 : Text3).Visible = false;
+    part.dims = dimensionsOf(part.label.Caption);
+    part.unitsLength = static_cast<int32_t>(part.label.Caption.size());
+    part.editOpen = 0;
+    part.mirrorDims = part.dims;
+    part.mirror.BackColor = kSilver;
+    part.box.Visible = false;
     RedrawDisplay();
 }
 

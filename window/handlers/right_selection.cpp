@@ -6,34 +6,31 @@
 namespace quantivex {
 
 void Form1::Label5_MouseDown(int16_t /*button*/) {
-    pressRightUnits(false);
+    pressRightUnits(FractionSide::Numerator);
 }
 void Form1::Label6_MouseDown(int16_t /*button*/) {
-    pressRightUnits(true);
+    pressRightUnits(FractionSide::Denominator);
 }
 
-void Form1::pressRightUnits(bool denominator) {
+void Form1::pressRightUnits(FractionSide side) {
     withErrorTrap([&] {
         // The other part's walk starts over; this part's continues.
-        if (denominator) {
-            RightNumeratorReplaceIndex = 0;
-        } else {
-            RightDenominatorReplaceIndex = 0;
-        }
-        if ((denominator ? LeftDenominatorDims : LeftNumeratorDims).empty()) return;
+        setReplaceIndex(opposite(side), 0);
+        const RightPart part = rightPart(side);
+        if (part.leftDims.empty()) return;
         if (EditingLeftValue == 1) return;
         ActiveTokenList.clear();
-        ChangingRightNumerator = denominator ? 0 : 1;
-        ChangingRightDenominator = denominator ? 1 : 0;
+        ChangingRightNumerator = side == FractionSide::Numerator ? 1 : 0;
+        ChangingRightDenominator = side == FractionSide::Denominator ? 1 : 0;
         Text3.Visible = false;  // open flags and Timer1 stay: the edit can still be committed
         Text4.Visible = false;
         hideLeftRow();
         Label3.BackColor = kSilver;
         Label4.BackColor = kSilver;
-        (denominator ? Label5 : Label6).BackColor = kLightCyan;
-        (denominator ? Label6 : Label5).BackColor = kSkyBlue;
+        part.other.BackColor = kLightCyan;
+        part.label.BackColor = kSkyBlue;
         hideRightRow();
-        ChangingRightDims = denominator ? RightDenominatorDims : RightNumeratorDims;
+        ChangingRightDims = part.dims;
         ShowRightCategoryButtons();
     });
 }
@@ -41,8 +38,9 @@ void Form1::pressRightUnits(bool denominator) {
 void Form1::ShowRightCategoryButtons() {
     for (int i = 1; i <= 8; ++i) RightButtonPlaced[static_cast<std::size_t>(i)] = 0;
     surface.Cls();
-    RightButtonX = 1350;
-    RightButtonBaseX = static_cast<double>(Width) / 2 - 3000 - static_cast<double>(Label5.Width) / 20;
+    RightButtonX = static_cast<int16_t>(kRightRowStart);
+    RightButtonBaseX = static_cast<double>(Width) / 2 + kRightRowBaseFromCentre -
+                       static_cast<double>(Label5.Width) / kRightRowNumeratorShare;
     for (char16_t c : ChangingRightDims) {
         const CategoryControls* category = categoryOfCode(c);
         if (category == nullptr) continue;  // no category's code
@@ -50,7 +48,7 @@ void Form1::ShowRightCategoryButtons() {
         if (placed == 1) continue;  // one button per category
         const CategoryControls& row = *category;
         row.menu->Enabled = true;
-        RightButtonX = static_cast<int16_t>(RightButtonX + 570);
+        RightButtonX = static_cast<int16_t>(RightButtonX + kRightRowStep);
         row.rightButton->Left = static_cast<float>(RightButtonBaseX + RightButtonX);
         row.rightButton->Visible = true;
         placed = 1;

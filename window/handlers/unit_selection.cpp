@@ -18,29 +18,21 @@ void Form1::UnitItem_Click(const Category& category, const Unit& unit) {
         withErrorTrap([&] { ChangeRightDenominatorUnit(); });
         return;
     }
-    const bool denominator = EnteringLeftDenominator == 1;
-    Label& left = denominator ? Label4 : Label3;
-    Label& right = denominator ? Label6 : Label5;
-    std::u16string& units = denominator ? LeftDenominatorUnits : LeftNumeratorUnits;
-    int32_t& length = denominator ? LeftDenominatorUnitsLength : LeftNumeratorUnitsLength;
-    std::u16string& leftDims = denominator ? LeftDenominatorDims : LeftNumeratorDims;
-    std::u16string& rightDims = denominator ? RightDenominatorDims : RightNumeratorDims;
-
+    const LeftPart part = leftPart(EnteringLeftDenominator == 1 ? FractionSide::Denominator : FractionSide::Numerator);
     const std::u16string form = separatorForm(unit.symbol);
-    left.Caption += form;
-    units = left.Caption;
-    leftDims += category.code;
-    length = static_cast<int32_t>(units.size());
-    // The right label is extended, so a converted right side keeps its own units.
-    right.Caption += form;
-    rightDims = leftDims;
-    if (!units.empty() && units[0] == kUnitSeparator) {
-        // The expression was empty: drop the separator the append put in front.
-        units = units.substr(1, static_cast<std::size_t>(length) - 1);
-        left.Caption = units;
-        right.Caption = units;
-        rightDims = leftDims;
-    }
+    std::u16string units = part.label.Caption + form;
+    const auto appendedLength = static_cast<int32_t>(units.size());
+    // An empty expression: drop the separator the append put in front, and the
+    // right side starts as a copy of the left; otherwise the right label is
+    // extended, so a converted right side keeps its own units.
+    const bool leading = units.front() == kUnitSeparator;
+    if (leading) units.erase(0, 1);
+    part.mirror.Caption = leading ? units : part.mirror.Caption + form;
+    part.label.Caption = units;
+    part.dims += category.code;
+    part.mirrorDims = part.dims;
+    part.units = units;
+    part.unitsLength = appendedLength;
     surface.Cls();
     RedrawDisplay();
 }

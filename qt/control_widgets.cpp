@@ -1,0 +1,170 @@
+#include "control_widgets.h"
+
+#include <QTimer>
+#include <algorithm>
+#include <limits>
+
+#include "events.h"
+#include "widgets.h"
+
+namespace quantivex {
+namespace {
+
+QString nameOf(const ControlRow& row) {
+    return QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size()));
+}
+
+}  // namespace
+
+QString accessibleNameOf(const ControlRow& row) {
+    const std::u16string_view name = row.accessibleName.empty() ? row.caption : row.accessibleName;
+    return QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+ControlWidgets::ControlWidgets(Form1& form, QWidget* clientArea, ViewInputs& inputs)
+    : client_(clientArea), inputs_(inputs) {
+    for (const ControlRow& row : controlRows()) {
+        std::visit(
+            [&](auto member) {
+                using M = decltype(member);
+                if constexpr (std::is_same_v<M, Label Form1State::*>) {
+                    createLabel(row, form.*member);
+                } else if constexpr (std::is_same_v<M, CommandButton Form1State::*>) {
+                    createButton(row, form.*member);
+                } else if constexpr (std::is_same_v<M, TextBox Form1State::*>) {
+                    createBox(row, form.*member);
+                } else if constexpr (std::is_same_v<M, Timer Form1State::*>) {
+                    createTimer(row, form.*member);
+                }
+                // Lines are painted by the client area.
+            },
+            row.member);
+    }
+    // The window stacks its controls in creation order from the top down: the
+    // edit boxes lie above the labels they overlay, the guide texts above the
+    // empty unit labels.
+    const QObjectList created = client_->children();
+    for (auto it = created.rbegin(); it != created.rend(); ++it) {
+        if (auto* w = qobject_cast<QWidget*>(*it)) w->raise();
+    }
+    chainForTab();
+}
+
+QWidget* ControlWidgets::widgetOf(const Control& control) const {
+    const auto it = byControl_.find(&control);
+    return it == byControl_.end() ? nullptr : it->second;
+}
+
+// A label reports press (any button, for MouseDown), click and double click.
+// A part of the equation also takes the focus by Tab (never by a click, so
+// clicks behave as before) and its keys: on a left part Space clicks and Enter
+// or F2 double-clicks; on a right unit part Space and Enter press it.
+void ControlWidgets::createLabel(const ControlRow& row, Label& model) {
+    auto* w = new EquationLabel(client_);
+    w->setObjectName(nameOf(row));
+    w->setFont(toQFont(model.font));
+    w->setAlignment(Qt::AlignCenter);
+    w->setAutoFillBackground(true);
+    w->setContextMenuPolicy(Qt::PreventContextMenu);  // a right press is the window's MouseDown
+    w->setAccessibleName(accessibleNameOf(row));
+    const EventHandler* click = findEvent(row, EventKind::Click);
+    const EventHandler* doubleClick = findEvent(row, EventKind::DblClick);
+    const EventHandler* press = findEvent(row, EventKind::MouseDown);
+    if (click != nullptr) QObject::connect(w, &EquationLabel::clicked, [this, click] { inputs_.onEvent(*click, 0); });
+    if (doubleClick != nullptr) {
+        QObject::connect(w, &EquationLabel::doubleClicked, [this, doubleClick] { inputs_.onEvent(*doubleClick, 0); });
+    }
+    if (press != nullptr) {
+        QObject::connect(w, &EquationLabel::pressed,
+                         [this, press](int button) { inputs_.onEvent(*press, static_cast<int16_t>(button)); });
+    }
+    if (row.role == Role::EquationPart && row.place != Place::Sign) {
+        w->setFocusPolicy(Qt::TabFocus);
+        QObject::connect(w, &EquationLabel::keyClick, [this, click, press] {
+            if (click != nullptr) inputs_.onEvent(*click, 0);
+            if (press != nullptr) inputs_.onEvent(*press, 1);
+        });
+        QObject::connect(w, &EquationLabel::keyDoubleClick, [this, &row, doubleClick, press] {
+            if (doubleClick != nullptr) inputs_.doubleClick(row);
+            if (press != nullptr) inputs_.onEvent(*press, 1);
+        });
+    }
+    labels_.push_back({&row, &model, w});
+    byControl_.emplace(&model, w);
+}
+
+// A workflow button reports its click; a category button its press and release,
+// and the popup menu it opens takes the release. Space, Enter and a screen
+// reader's Press click a category button, which then opens its menu beside it.
+void ControlWidgets::createButton(const ControlRow& row, CommandButton& model) {
+    QPushButton* w = nullptr;
+    if (const EventHandler* down = findEvent(row, EventKind::MouseDown)) {
+        auto* category = new CategoryButton(client_);
+        category->setFocusPolicy(Qt::TabFocus);
+        QObject::connect(category, &CategoryButton::mouseDown, [this, category, down](int button) {
+            category->setDown(false);
+            inputs_.onEvent(*down, static_cast<int16_t>(button));
+        });
+        if (const EventHandler* up = findEvent(row, EventKind::MouseUp)) {
+            QObject::connect(category, &CategoryButton::mouseUp,
+                             [this, up](int button) { inputs_.onEvent(*up, static_cast<int16_t>(button)); });
+        }
+        QObject::connect(category, &QPushButton::clicked,
+                         [this, &row, category] { inputs_.pressFromKeyboard(row, category); });
+        w = category;
+    } else {
+        w = new WindowButton(client_);
+        if (const EventHandler* click = findEvent(row, EventKind::Click)) {
+            QObject::connect(w, &QPushButton::clicked, [this, click] { inputs_.onEvent(*click, 0); });
+        }
+    }
+    w->setObjectName(nameOf(row));
+    w->setContextMenuPolicy(Qt::PreventContextMenu);
+    w->setText(toQString(model.Caption));
+    w->setAccessibleName(accessibleNameOf(row));
+    w->setFont(toQFont(model.font));
+    buttons_.push_back({&row, &model, w});
+    byControl_.emplace(&model, w);
+}
+
+// Typing goes to the model through the session, which screens it and sets the
+// box's text (raising Change); Enter commits and Escape abandons the edit.
+void ControlWidgets::createBox(const ControlRow& row, TextBox& model) {
+    auto* w = new EditBox(client_);
+    w->setObjectName(nameOf(row));
+    w->setFont(toQFont(model.font));
+    w->setAccessibleName(accessibleNameOf(row));
+    // Qt would cut a longer paste without a word; the session refuses it whole.
+    w->setMaxLength(std::numeric_limits<int>::max());
+    TextBox* box = &model;
+    QObject::connect(w, &QLineEdit::textEdited, [this, box](const QString& text) { inputs_.type(*box, fromQString(text)); });
+    QObject::connect(w, &QLineEdit::returnPressed, [this, box] { inputs_.enter(*box); });
+    QObject::connect(w, &EditBox::escapePressed, [this, box] { inputs_.escape(*box); });
+    boxes_.push_back({&row, &model, w});
+    byControl_.emplace(&model, w);
+}
+
+void ControlWidgets::createTimer(const ControlRow& row, Timer& model) {
+    auto* qt = new QTimer(client_);
+    qt->setObjectName(nameOf(row));
+    if (const EventHandler* tick = findEvent(row, EventKind::Timer)) {
+        QObject::connect(qt, &QTimer::timeout, [this, tick] { inputs_.onEvent(*tick, 0); });
+    }
+    timers_.push_back({&row, &model, qt});
+}
+
+// Keyboard focus follows the controls' tab indexes: the workflow buttons in the
+// workflow's order, the equation's parts and the category buttons (when they
+// show) at their own places in the chain.
+void ControlWidgets::chainForTab() {
+    std::vector<std::pair<int, QWidget*>> order;
+    for (const auto& b : buttons_) order.emplace_back(b.model->TabIndex, b.widget);
+    for (const auto& b : boxes_) order.emplace_back(b.model->TabIndex, b.widget);
+    for (const auto& l : labels_) {
+        if (l.widget->focusPolicy() != Qt::NoFocus) order.emplace_back(l.model->TabIndex, l.widget);
+    }
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1].second, order[i].second);
+}
+
+}  // namespace quantivex

@@ -1,0 +1,81 @@
+#include "message_boxes.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QMessageBox>
+
+#include "conversions.h"
+
+namespace quantivex {
+namespace {
+
+QMessageBox::Icon iconOf(int style) {
+    switch (style & 0x70) {
+        case 16:
+            return QMessageBox::Critical;
+        case 32:
+            return QMessageBox::Question;
+        case 48:
+            return QMessageBox::Warning;
+        case 64:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
+
+QMessageBox::StandardButtons buttonsOf(int style) {
+    switch (style & 0x0F) {
+        case 1:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case 2:
+            return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+        case 3:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case 4:
+            return QMessageBox::Yes | QMessageBox::No;
+        case 5:
+            return QMessageBox::Retry | QMessageBox::Cancel;
+        default:
+            return QMessageBox::Ok;  // 0, and codes no button set stands for
+    }
+}
+
+}  // namespace
+
+MessageBoxes::MessageBoxes(QWidget* window) : QObject(window), window_(window) {}
+
+void MessageBoxes::show(const PendingMessage& message) {
+    queue_.push_back(message);
+    if (current_ == nullptr) showNext();
+}
+
+void MessageBoxes::showNext() {
+    if (queue_.empty()) {
+        emit allClosed();
+        return;
+    }
+    const PendingMessage message = queue_.front();
+    queue_.pop_front();
+    QString text = toQString(message.text);
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    auto* box = new QMessageBox(iconOf(message.style), toQString(message.title), text, buttonsOf(message.style),
+                                window_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // A short text makes a narrow box, and the window manager then cuts its
+    // title: keep the box wide enough for the title and the frame's buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+        const int titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(box->windowTitle()) + 160;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0,
+                      1, grid->columnCount());
+    }
+    // The answer is never used: whatever closes the box shows the next one.
+    connect(box, &QDialog::finished, this, [this] {
+        current_ = nullptr;
+        showNext();
+    });
+    current_ = box;
+    box->open();
+}
+
+}  // namespace quantivex
