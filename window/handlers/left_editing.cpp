@@ -285,6 +285,10 @@ void Form1::selectLeftUnits(FractionSide side) {
             // The other unit box stays open: keep mirroring it, or what is typed
             // from now on would never reach its label and be lost at its commit.
             Timer1.Enabled = true;
+            // The right side no longer takes picks: a pick from its row would
+            // land on the left, under the open box's text, and the two sides
+            // would no longer pair up.
+            hideRightRow();
             return;
         }
         if (EditingLeftValue == 1) return;
