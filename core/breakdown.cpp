@@ -1,6 +1,8 @@
 // The ratios come straight from the table factors, never from the rounded values
 // the window shows, so the overall factor carries none of the rounding the
-// window's step-by-step result picks up, and the two can be compared.
+// window's step-by-step result picks up, and the two can be compared; beside
+// them the same product by the units' definitions shows what the tables' own
+// rounding costs.
 #include "breakdown.h"
 
 #include <algorithm>
@@ -63,6 +65,7 @@ Breakdown refused(BreakdownStatus status, std::u16string reason) {
     b.status = status;
     b.reason = std::move(reason);
     b.factor = std::numeric_limits<double>::quiet_NaN();
+    b.definedFactor = b.factor;
     return b;
 }
 
@@ -127,6 +130,8 @@ Breakdown breakdownOf(std::u16string_view leftNumerator, std::u16string_view lef
     Breakdown b;
     ScaledProduct numerator;
     ScaledProduct denominator;
+    ScaledProduct definedNumerator;
+    ScaledProduct definedDenominator;
     for (const auto& [left, right] : parts) {
         for (std::size_t i = 0; i < left.tokens.size(); ++i) {
             const std::u16string& from = left.tokens[i];
@@ -143,14 +148,19 @@ Breakdown breakdownOf(std::u16string_view leftNumerator, std::u16string_view lef
                 return refused(BreakdownStatus::CategoriesDiffer, std::move(reason));
             }
             if (from == to) continue;
-            UnitStep step{left.side, i, from, to, category, factorOf(category, from), factorOf(category, to), 0};
+            UnitStep step{left.side, i, from, to, category, factorOf(category, from), factorOf(category, to), 0, 0};
             step.ratio = step.toFactor / step.fromFactor;
-            (left.side == FractionSide::Numerator ? numerator : denominator).times(step.ratio);
+            step.definedRatio = definedRatio(category, from, to).value_or(std::numeric_limits<double>::quiet_NaN());
+            const bool above = left.side == FractionSide::Numerator;
+            (above ? numerator : denominator).times(step.ratio);
+            (above ? definedNumerator : definedDenominator).times(step.definedRatio);
             b.steps.push_back(std::move(step));
         }
     }
     b.factor = quotient(numerator, denominator);
-    if (!std::isnormal(b.factor)) {
+    b.definedFactor = quotient(definedNumerator, definedDenominator);
+    // Either one out of range refuses both: they are only read side by side.
+    if (!std::isnormal(b.factor) || !std::isnormal(b.definedFactor)) {
         return refused(BreakdownStatus::OutOfRange, u"倍率が計算できる範囲を超えています");
     }
     return b;

@@ -20,7 +20,8 @@ struct UnitStep {
     std::u16string_view category;                 // code of the category both belong to ("M")
     double fromFactor = 1;                        // table factors: how many of the unit make one reference unit
     double toFactor = 1;
-    double ratio = 1;  // toFactor / fromFactor, the number of "to" units in one "from" unit
+    double ratio = 1;         // toFactor / fromFactor, the number of "to" units in one "from" unit
+    double definedRatio = 1;  // the same number by the two units' definitions
 };
 
 enum class BreakdownStatus {
@@ -37,13 +38,15 @@ struct Breakdown {
     std::u16string reason;        // a short Japanese sentence for every status but Ok
     std::vector<UnitStep> steps;  // numerator positions first, then denominator ones; empty unless Ok
     double factor = 1;            // right value = left value x factor; NaN unless Ok
+    double definedFactor = 1;     // the same by the units' definitions instead of the tables; NaN unless Ok
 };
 
 // Pairs the tokens of each side's numerator and denominator by position (the
 // right side is the left one with units replaced one at a time) and returns the
 // ratio at every position that changed and the overall factor: the product of
-// the numerator ratios over the product of the denominator ratios. The first
-// fault found, in the order of the statuses above, is the one reported.
+// the numerator ratios over the product of the denominator ratios, by the tables
+// and by the definitions. The first fault found, in the order of the statuses
+// above, is the one reported.
 Breakdown breakdownOf(std::u16string_view leftNumerator, std::u16string_view leftDenominator,
                       std::u16string_view rightNumerator, std::u16string_view rightDenominator);
 

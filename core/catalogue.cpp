@@ -48,7 +48,20 @@ constexpr bool everyCategoryWellFormed() {
         if (!tokenListMatchesUnits(c)) return false;
         if (c.units.empty() || c.units[0].factor != 1) return false;  // reference unit first
         for (const Unit& u : c.units) {
-            if (!(u.factor > 0)) return false;
+            if (!(u.factor > 0) || !(u.si > 0)) return false;
+        }
+    }
+    return true;
+}
+
+// A coarse guard against a slip in either column: the factor by definition,
+// SI(reference unit) / SI(unit), is within a part in a thousand of the table's
+// factor. The digit by digit comparison, with the known departures, is a test.
+constexpr bool factorsFollowDefinitions() {
+    for (const Category& c : kCategories) {
+        for (const Unit& u : c.units) {
+            const double departure = u.factor * u.si / c.units[0].si - 1;
+            if (departure > 1e-3 || departure < -1e-3) return false;
         }
     }
     return true;
@@ -56,6 +69,7 @@ constexpr bool everyCategoryWellFormed() {
 
 static_assert(unitCount() == 60, "the catalogue has sixty units");
 static_assert(everyCategoryWellFormed(), "codes, token lists or reference units are off");
+static_assert(factorsFollowDefinitions(), "a table factor and its unit's definition disagree");
 static_assert(symbolsAreUniqueAndPlain(), "unit symbols must be unique and free of blanks and separators");
 
 }  // namespace

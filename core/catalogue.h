@@ -1,5 +1,6 @@
 // The fixed vocabulary of the calculator: eight categories of quantity, their
-// sixty units with symbols, menu captions and factors, and unit-expression text.
+// sixty units with symbols, menu captions, factors and sizes by definition, and
+// unit-expression text.
 #pragma once
 
 #include <span>
@@ -17,7 +18,8 @@ inline constexpr char16_t kWideUnitSeparator = u'\u30FB';  // "・"
 struct Unit {
     std::u16string_view symbol;   // written into unit expressions ("kg")
     std::u16string_view caption;  // menu item text ("ac(acre)")
-    double factor;                // how many of this unit make one reference unit
+    double factor;                // how many of this unit make one reference unit, as the window computes
+    double si;                    // its size by definition in the category's SI unit (kg, m, m2, m3, s, N, J, Pa)
 };
 
 struct Category {

@@ -1,9 +1,13 @@
 #include "breakdown_window.h"
 
+#include <QClipboard>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -12,7 +16,12 @@
 
 namespace quantivex {
 
-BreakdownWindow::BreakdownWindow(QWidget* parent) : QWidget(parent, Qt::Window), text_(new QTextBrowser(this)) {
+namespace {
+const QString kCopyCaption = QStringLiteral("コピー");
+}
+
+BreakdownWindow::BreakdownWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), text_(new QTextBrowser(this)), copy_(new QPushButton(kCopyCaption, this)) {
     setWindowTitle(QStringLiteral("計算の内訳"));
     setObjectName(QStringLiteral("breakdown"));
     auto* layout = new QVBoxLayout(this);
@@ -30,6 +39,25 @@ BreakdownWindow::BreakdownWindow(QWidget* parent) : QWidget(parent, Qt::Window),
     p.setColor(QPalette::Base, palette().color(QPalette::Window));
     text_->setPalette(p);
     text_->setFixedWidth(480);
+
+    // The text can be selected and copied in part; the button takes all of it, for a note or a report.
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copy_);
+    layout->addLayout(buttons);
+    copy_->setObjectName(QStringLiteral("breakdownCopy"));
+    copy_->setAccessibleName(QStringLiteral("内訳をコピー"));
+    copy_->setAccessibleDescription(QStringLiteral("計算の内訳の全文をクリップボードに入れます"));
+    copy_->setFont(toQFont({u"ＭＳ Ｐゴシック", 9}));
+    // Wide enough for the confirmation too, so the button does not jump.
+    copy_->setMinimumWidth(copy_->fontMetrics().horizontalAdvance(QStringLiteral("コピーしました")) + 24);
+    connect(copy_, &QPushButton::clicked, this, &BreakdownWindow::copyText);
+}
+
+void BreakdownWindow::copyText() {
+    QGuiApplication::clipboard()->setText(text());
+    copy_->setText(QStringLiteral("コピーしました"));
+    QTimer::singleShot(1500, copy_, [button = copy_] { button->setText(kCopyCaption); });
 }
 
 void BreakdownWindow::show(const BreakdownReport& report, const QWidget* beside) {

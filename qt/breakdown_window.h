@@ -1,9 +1,11 @@
 // 計算の内訳: a non-modal window that shows how the right side of the equation
-// follows from the left, updated as the equation changes.
+// follows from the left, updated as the equation changes, with a button that
+// copies the whole of it.
 #pragma once
 
 #include <QWidget>
 
+class QPushButton;
 class QTextBrowser;
 
 namespace quantivex {
@@ -23,7 +25,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void copyText();
+
     QTextBrowser* text_;
+    QPushButton* copy_;
 };
 
 }  // namespace quantivex

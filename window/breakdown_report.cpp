@@ -1,8 +1,11 @@
 #include "breakdown_report.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "breakdown.h"
+#include "catalogue.h"
+#include "factors.h"
 #include "number_text.h"
 
 namespace quantivex {
@@ -19,6 +22,42 @@ double halfLastDigit(const std::u16string& text) {
     return 0.5 * std::pow(10.0, exponent - decimals);
 }
 
+// Significant digits of a plain figure such as 61023.41 or 39370.
+int significantDigits(const std::u16string& text) {
+    int digits = 0;
+    for (char16_t c : text) {
+        if (c >= u'1' && c <= u'9') ++digits;
+        if (c == u'0' && digits > 0) ++digits;
+    }
+    return digits;
+}
+
+// "mH2O: 表では 1 atm = 10.3416 mH2O、定義では 10.3323 mH2O": the category's
+// reference unit in the departing one, by the table and by definition, the
+// latter to as many digits as the table prints and at least six, so the two
+// part where they really differ.
+std::u16string departureLine(std::u16string_view code, std::u16string_view symbol) {
+    const Category* c = findCategory(code);
+    const std::u16string_view reference = c->units[0].symbol;
+    const std::u16string table = significantText(unitRatio(code, reference, symbol).value_or(NAN), 15);
+    const double defined = definedRatio(code, reference, symbol).value_or(NAN);
+    std::u16string line(symbol);
+    line += u": 表では 1 ";
+    line += reference;
+    line += u" = " + table + u" ";
+    line += symbol;
+    line += u"、定義では " + significantText(defined, std::max(6, significantDigits(table))) + u" ";
+    line += symbol;
+    return line;
+}
+
+// A relative difference as a percentage to two digits, with a true minus sign.
+std::u16string percentText(double relative) {
+    std::u16string text = significantText(relative * 100, 2);
+    if (!text.empty() && text[0] == u'-') text.replace(0, 1, u"−");
+    return text + u" %";
+}
+
 }  // namespace
 
 BreakdownReport breakdownReport(const Form1State& f) {
@@ -30,11 +69,20 @@ BreakdownReport breakdownReport(const Form1State& f) {
     }
     report.paired = true;
     report.factor = b.factor;
+    report.definedFactor = b.definedFactor;
+    std::vector<std::u16string_view> departing;
     for (const UnitStep& s : b.steps) {
         const bool numerator = s.side == FractionSide::Numerator;
         report.steps.push_back(s.from + u" → " + s.to + (numerator ? u" × " : u" ÷ ") + significantText(s.ratio, 6) +
                                u" (" + significantText(s.toFactor, 15) + u" ÷ " + significantText(s.fromFactor, 15) +
                                u")");
+        for (const TableDeparture& d : tableDepartures()) {
+            if ((d.symbol == s.from || d.symbol == s.to) &&
+                std::find(departing.begin(), departing.end(), d.symbol) == departing.end()) {
+                departing.push_back(d.symbol);
+                report.departures.push_back(departureLine(d.code, d.symbol));
+            }
+        }
     }
     report.shown = f.Label1.Caption;
     const auto left = parseNumberStrict(f.Label2.Caption);
@@ -43,13 +91,16 @@ BreakdownReport breakdownReport(const Form1State& f) {
         return report;
     }
     const double exact = *left * b.factor;
-    if (!std::isfinite(exact)) {
+    const double defined = *left * b.definedFactor;
+    if (!std::isfinite(exact) || !std::isfinite(defined)) {
         report.reason = u"結果が計算できる範囲を超えています";
         return report;
     }
     report.exact = exact;
+    report.defined = defined;
     const auto shown = parseNumberStrict(report.shown);
     report.roundedApart = shown && std::fabs(*shown - exact) > halfLastDigit(report.shown) * (1 + 1e-9);
+    if (shown && defined != 0) report.shownApart = *shown / defined - 1;
     return report;
 }
 
@@ -59,12 +110,20 @@ std::u16string BreakdownReport::text() const {
     if (steps.empty()) out += u"左辺と右辺の単位は同じです\n";
     for (const std::u16string& s : steps) out += s + u"\n";
     out += u"単位の倍率: " + significantText(factor, 6) + u" (" + significantText(factor, 15) + u")\n";
-    if (!exact) return out + reason;
-    out += u"正確な値: " + significantText(*exact / factor, 15) + u" × " + significantText(factor, 15) + u" = " +
-           significantText(*exact, 15) + u"\n";
+    if (!exact || !defined) {
+        for (const std::u16string& d : departures) out += d + u"\n";
+        return out + reason;
+    }
+    const std::u16string left = significantText(*exact / factor, 15);
+    out += u"表の係数による値: " + left + u" × " + significantText(factor, 15) + u" = " + significantText(*exact, 15) +
+           u"\n";
+    out += u"定義による値: " + left + u" × " + significantText(definedFactor, 15) + u" = " +
+           significantText(*defined, 15) + u"\n";
     out += u"表示の値: " + shown;
+    if (shownApart) out += u"（定義による値との差 " + percentText(*shownApart) + u"）";
+    for (const std::u16string& d : departures) out += u"\n" + d;
     if (roundedApart) {
-        out += u"\n表示の値は変換のたびに丸めた値から計算しているため、正確な値と下の桁が違います";
+        out += u"\n表示の値は変換のたびに丸めた値から計算しているため、表の係数による値と下の桁が違います";
     }
     return out;
 }

@@ -37,6 +37,11 @@ TEST(Breakdown, ExplainsTheKilogramPerSecondRoadToPoundsPerMinute) {
     expectRelativelyNear(b.factor, 132.277204191538, 1e-14);
     expectRelativelyNear(5 * b.factor, 661.386020957691, 1e-14);
     EXPECT_EQ(significantText(b.factor, 15), u"132.277204191538");
+
+    // By the definitions instead: 1 lb = 0.45359237 kg and 1 min = 60 s.
+    expectRelativelyNear(mass.definedRatio, 1 / 0.45359237, 1e-15);
+    expectRelativelyNear(time.definedRatio, 1 / 60.0, 1e-15);
+    expectRelativelyNear(b.definedFactor, 60 / 0.45359237, 1e-15);
 }
 
 TEST(Breakdown, MultipliesNumeratorRatiosAndDividesDenominatorOnes) {
@@ -92,6 +97,7 @@ TEST(Breakdown, RefusesSidesThatDoNotPairWithAReasonAndNoNumber) {
         EXPECT_EQ(b.reason, c.reason);
         EXPECT_TRUE(b.steps.empty());
         EXPECT_TRUE(std::isnan(b.factor));
+        EXPECT_TRUE(std::isnan(b.definedFactor));
     }
 }
 
@@ -106,6 +112,7 @@ TEST(Breakdown, KeepsLongProductsInRangeAndRefusesFactorsBeyondIt) {
     const Breakdown cancelled = breakdownOf(repeated(u"t", 40) + u"\uFF65kg", repeated(u"t", 40),
                                             repeated(u"pg", 40) + u"\uFF65lb", repeated(u"pg", 40));
     expectRelativelyNear(cancelled.factor, 2.20462, 1e-14);
+    expectRelativelyNear(cancelled.definedFactor, 1 / 0.45359237, 1e-14);
     // A hundred thousand units, the last one changed.
     std::u16string right = repeated(u"m", 100000);
     right.replace(right.size() - 1, 1, u"km");

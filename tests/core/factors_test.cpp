@@ -1,5 +1,10 @@
 #include "factors.h"
 
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "catalogue.h"
@@ -59,6 +64,55 @@ TEST(UnitRatio, AgreesWithKnownPhysicalConversions) {
     }
 }
 
+// Half a unit in the last digit the table prints for a factor: 0.005 for 2204.62.
+// An integer ending in zeros (39370, 1000000) is read to six significant digits,
+// since its zeros may stand for digits the table left out.
+double halfLastPrintedDigit(double factor) {
+    char buffer[400];
+    const std::string text(buffer, std::to_chars(buffer, buffer + sizeof buffer, factor, std::chars_format::fixed).ptr);
+    const std::size_t point = text.find('.');
+    if (point != std::string::npos) return 0.5 * std::pow(10.0, -static_cast<double>(text.size() - point - 1));
+    if (text.back() != '0') return 0.5;
+    return 0.5 * std::pow(10.0, static_cast<double>(text.size()) - 6);
+}
+
+std::string utf8(std::u16string_view text) {
+    std::string out;
+    for (char16_t c : text) out += c < 0x80 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+// Each factor against the one its definitions give, SI(reference unit) / SI(unit).
+// A new departure fails, so does a listed one that is gone or has changed size:
+// the breakdown and the help show that list.
+TEST(TableFactors, FollowTheDefinitionsToTheirLastPrintedDigitSaveTheListedDepartures) {
+    std::map<std::u16string, double> measured;
+    for (const Category& c : categories()) {
+        for (const Unit& u : c.units) {
+            const std::optional<double> byDefinition = definedRatio(c.code, c.units[0].symbol, u.symbol);
+            ASSERT_TRUE(byDefinition);
+            if (std::fabs(u.factor - *byDefinition) <= halfLastPrintedDigit(u.factor)) continue;
+            const double relative = u.factor / *byDefinition - 1;
+            measured[std::u16string(u.symbol)] = relative;
+            const TableDeparture* listed = tableDeparture(u.symbol);
+            if (listed == nullptr) {
+                ADD_FAILURE() << utf8(u.symbol) << ": the table says " << u.factor << ", its definition "
+                              << *byDefinition << ", a departure of " << relative << " that is not listed";
+                continue;
+            }
+            EXPECT_EQ(listed->code, c.code) << utf8(u.symbol);
+            // The listed size is the measured one to two significant digits.
+            const double lastDigit = std::pow(10.0, std::floor(std::log10(std::fabs(relative))) - 1);
+            EXPECT_NEAR(listed->relative, relative, lastDigit / 2)
+                << utf8(u.symbol) << " (" << listed->why << ") is listed as " << listed->relative;
+        }
+    }
+    for (const TableDeparture& d : tableDepartures()) {
+        EXPECT_TRUE(measured.contains(std::u16string(d.symbol)))
+            << utf8(d.symbol) << " is listed as a departure but its factor follows its definition";
+    }
+}
+
 TEST(UnitRatio, SquareFootIsExactly144SquareInches) {
     EXPECT_EQ(unitRatio(u"S", u"ft2", u"in2"), 144);
     EXPECT_EQ(unitRatio(u"S", u"ac", u"in2"), 6272640);
@@ -79,6 +133,11 @@ TEST(UnitRatio, RefusesSymbolsOutsideTheCategory) {
     EXPECT_FALSE(unitFactor(u"M", 0));
     EXPECT_FALSE(unitFactor(u"M", 10));
     EXPECT_EQ(unitFactor(u"M", 9), 1e18);
+    EXPECT_FALSE(unitDefinition(u"F", u"kg"));
+    EXPECT_FALSE(unitDefinition(u"Z", u"kg"));
+    EXPECT_FALSE(definedRatio(u"M", u"kg", u"Kg"));
+    EXPECT_FALSE(definedRatio(u"M", u"", u"kg"));
+    EXPECT_FALSE(tableDeparture(u"kg"));
 }
 
 }  // namespace

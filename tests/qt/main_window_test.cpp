@@ -505,6 +505,17 @@ private slots:
         QVERIFY(breakdown->text().contains(QStringLiteral("sec → min ÷ 0.0166667 (525969.2 ÷ 31558153)")));
         QVERIFY(breakdown->text().contains(QStringLiteral("132.277 (132.277204191538)")));
         QVERIFY(breakdown->text().contains(QStringLiteral("661.386020957691")));
+        // beside it the value by the units' definitions, 5 x 60 / 0.45359237, and how far the shown one is from it
+        QVERIFY(breakdown->text().contains(QStringLiteral("定義による値: 5 × 132.277357310927 = 661.386786554633")));
+        QVERIFY(breakdown->text().contains(QStringLiteral("表示の値: 661.386（定義による値との差 −0.00012 %）")));
+        QVERIFY(!breakdown->text().contains(QStringLiteral("正確")));
+        // its button copies the whole of it
+        auto* copyAll = breakdown->findChild<QPushButton*>(QStringLiteral("breakdownCopy"));
+        QVERIFY(copyAll != nullptr && copyAll->isVisible());
+        QCOMPARE(copyAll->accessibleName(), QStringLiteral("内訳をコピー"));
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(copyAll, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), breakdown->text());
         // it follows the equation: after an undo the minutes are seconds again
         window.findChild<QAction*>(QStringLiteral("undo"))->trigger();
         QVERIFY(!breakdown->text().contains(QStringLiteral("min")));
@@ -512,6 +523,15 @@ private slots:
         // and the window itself still takes clicks
         QTest::mouseClick(widget<QPushButton>(window, "Command17"), Qt::LeftButton);
         QCOMPARE(breakdown->text(), QStringLiteral("左辺に単位がありません"));
+        // a unit whose table figure departs from its definition is named: 39370 in per km
+        run(window, "Command8_Click");
+        run(window, "Label3_Click");
+        run(window, "LENG5_Click");
+        run(window, "Command9_Click");
+        window.dispatch(*findEventHandler("Label5_MouseDown"), 1);
+        chooseInNextPopup(QStringLiteral("cm"));
+        QTest::mouseClick(widget<QPushButton>(window, "Command11"), Qt::LeftButton);
+        QVERIFY(breakdown->text().contains(QStringLiteral("in: 表では 1 km = 39370 in、定義では 39370.1 in")));
     }
 
     void undoKeysReachTheWindowEvenFromAnOpenBox() {

@@ -131,12 +131,16 @@ std::optional<Command> parseExpect(std::string_view rest, std::string& why) {
     if (kind == "breakdown") {
         const auto [what, rest2] = word(args);
         const std::size_t eq = rest2.find('=');
-        if ((what != "factor" && what != "exact") || eq == std::string_view::npos ||
-            !trim(rest2.substr(0, eq)).empty()) {
-            why = "expect breakdown takes factor = X or exact = X";
+        using Figure = ExpectBreakdown::Figure;
+        const std::optional<Figure> figure = what == "factor"    ? std::optional(Figure::Factor)
+                                             : what == "exact"   ? std::optional(Figure::Exact)
+                                             : what == "defined" ? std::optional(Figure::Defined)
+                                                                 : std::nullopt;
+        if (!figure || eq == std::string_view::npos || !trim(rest2.substr(0, eq)).empty()) {
+            why = "expect breakdown takes factor = X, exact = X or defined = X";
             return std::nullopt;
         }
-        return ExpectBreakdown{what == "exact", std::string(trim(rest2.substr(eq + 1)))};
+        return ExpectBreakdown{*figure, std::string(trim(rest2.substr(eq + 1)))};
     }
     if (kind == "message") {
         const auto parts = splitBars(args);
@@ -332,9 +336,15 @@ private:
     }
     bool step(const ExpectBreakdown& c) {
         const BreakdownReport report = breakdownReport(form_);
-        const std::string wanted = std::string("breakdown ") + (c.exact ? "exact" : "factor") + " = " + c.expected;
+        using Figure = ExpectBreakdown::Figure;
+        const char* figure = c.figure == Figure::Factor ? "factor" : c.figure == Figure::Exact ? "exact" : "defined";
+        const std::string wanted = std::string("breakdown ") + figure + " = " + c.expected;
         std::optional<double> value;
-        if (report.paired) value = c.exact ? report.exact : std::optional<double>(report.factor);
+        if (report.paired) {
+            value = c.figure == Figure::Factor  ? std::optional<double>(report.factor)
+                    : c.figure == Figure::Exact ? report.exact
+                                                : report.defined;
+        }
         if (!value) return fail(wanted, "no figure: " + toUtf8(report.reason));
         const std::string got = toUtf8(significantText(*value, 6));
         return got == c.expected || fail(wanted, got);

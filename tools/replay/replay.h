@@ -19,7 +19,10 @@
 //   expect drawn X1 Y1 X2 Y2 COLOUR
 //   expect hint TEXT | expect no hint        the note beside a refused entry
 //   expect clipboard = TEXT
-//   expect breakdown factor|exact = X        6 significant digits | expect no breakdown
+//   expect breakdown factor|exact|defined = X   to 6 significant digits: the overall
+//                              factor, the left value times it, the left value times
+//                              the factor by the units' definitions
+//   expect no breakdown        the breakdown shows no figure
 //   expect dump = NAME         the whole state equals the one remembered as NAME
 #pragma once
 
@@ -89,9 +92,9 @@ struct ExpectClipboard {
     std::string text;
 };
 struct ExpectBreakdown {
-    bool exact;
+    enum class Figure { Factor, Exact, Defined } figure;
     std::string expected;
-};  // factor or exact, 6 significant digits
+};  // 6 significant digits
 struct ExpectMessageContains {
     std::string text;
 };                            // the latest message box
