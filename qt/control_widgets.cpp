@@ -137,7 +137,8 @@ void ControlWidgets::createBox(const ControlRow& row, TextBox& model) {
     // Qt would cut a longer paste without a word; the session refuses it whole.
     w->setMaxLength(std::numeric_limits<int>::max());
     TextBox* box = &model;
-    QObject::connect(w, &QLineEdit::textEdited, [this, box](const QString& text) { inputs_.type(*box, fromQString(text)); });
+    QObject::connect(w, &QLineEdit::textEdited,
+                     [this, box](const QString& text) { inputs_.type(*box, fromQString(text)); });
     QObject::connect(w, &QLineEdit::returnPressed, [this, box] { inputs_.enter(*box); });
     QObject::connect(w, &EditBox::escapePressed, [this, box] { inputs_.escape(*box); });
     boxes_.push_back({&row, &model, w});

@@ -59,8 +59,8 @@ void MessageBoxes::showNext() {
     queue_.pop_front();
     QString text = toQString(message.text);
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    auto* box = new QMessageBox(iconOf(message.style), toQString(message.title), text, buttonsOf(message.style),
-                                window_);
+    auto* box =
+        new QMessageBox(iconOf(message.style), toQString(message.title), text, buttonsOf(message.style), window_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // A short text makes a narrow box, and the window manager then cuts its
     // title: keep the box wide enough for the title and the frame's buttons.

@@ -4,8 +4,8 @@
 // events. Boxes show one at a time, in the order the window asked for them.
 #pragma once
 
-#include <QObject>
 #include <QMessageBox>
+#include <QObject>
 #include <QPointer>
 #include <deque>
 

@@ -34,13 +34,13 @@ inline constexpr double kRightRowStep = 570;              // from one button to 
 inline constexpr double kGuideFromCentre = -1850;  // left edge of the guide texts
 
 // ---- the equation ----
-inline constexpr float kBarY = 2000;                // the fraction bars, between numerators and denominators
-inline constexpr double kUnitCharWidth = 150;       // per character of a unit fraction
-inline constexpr double kFractionExtra = 220;       // added to a unit fraction's width
-inline constexpr double kValueCharWidth = 122;      // per character of a value label
-inline constexpr double kValueExtra = 50;           // added to a value label's width
-inline constexpr double kOneCharValueExtra = 20;    // and this more for a one-character value
-inline constexpr double kValueBoxCharWidth = 140;   // per character of the value box as laid out
+inline constexpr float kBarY = 2000;               // the fraction bars, between numerators and denominators
+inline constexpr double kUnitCharWidth = 150;      // per character of a unit fraction
+inline constexpr double kFractionExtra = 220;      // added to a unit fraction's width
+inline constexpr double kValueCharWidth = 122;     // per character of a value label
+inline constexpr double kValueExtra = 50;          // added to a value label's width
+inline constexpr double kOneCharValueExtra = 20;   // and this more for a one-character value
+inline constexpr double kValueBoxCharWidth = 140;  // per character of the value box as laid out
 inline constexpr double kOneCharValueBoxExtra = 140;
 inline constexpr float kTypedValueCharWidth = 180;  // the value box grows by this per typed character
 inline constexpr float kOneCharTypedValueExtra = 200;

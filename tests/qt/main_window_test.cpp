@@ -529,8 +529,8 @@ private slots:
         run(window, "LENG5_Click");
         run(window, "Command9_Click");
         window.dispatch(*findEventHandler("Label5_MouseDown"), 1);
-        chooseInNextPopup(QStringLiteral("cm"));
-        QTest::mouseClick(widget<QPushButton>(window, "Command11"), Qt::LeftButton);
+        pressCategoryButton(window, "Command11");
+        QVERIFY(chooseInOpenPopup(QStringLiteral("cm")));
         QVERIFY(breakdown->text().contains(QStringLiteral("in: 表では 1 km = 39370 in、定義では 39370.1 in")));
     }
 
