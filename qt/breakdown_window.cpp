@@ -13,12 +13,16 @@
 
 #include "breakdown_report.h"
 #include "conversions.h"
+#include "placement.h"
 
 namespace quantivex {
 
 namespace {
 const QString kCopyCaption = QStringLiteral("コピー");
-}
+// The text's width where there is room for it, and the narrowest it gets to fit beside the calculator.
+constexpr int kTextWidth = 480;
+constexpr int kLeastTextWidth = 300;
+}  // namespace
 
 BreakdownWindow::BreakdownWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), text_(new QTextBrowser(this)), copy_(new QPushButton(kCopyCaption, this)) {
@@ -38,7 +42,7 @@ BreakdownWindow::BreakdownWindow(QWidget* parent)
     QPalette p = text_->palette();
     p.setColor(QPalette::Base, palette().color(QPalette::Window));
     text_->setPalette(p);
-    text_->setFixedWidth(480);
+    text_->setFixedWidth(kTextWidth);
 
     // The text can be selected and copied in part; the button takes all of it, for a note or a report.
     auto* buttons = new QHBoxLayout;
@@ -61,16 +65,21 @@ void BreakdownWindow::copyText() {
 }
 
 void BreakdownWindow::show(const BreakdownReport& report, const QWidget* beside) {
-    refresh(report);
     if (!isVisible() && beside != nullptr) {
-        // Beside the calculator, on its right where there is room, else on its left.
-        const QRect main = beside->frameGeometry();
-        const QRect room = beside->screen() != nullptr ? beside->screen()->availableGeometry() : QRect();
-        QPoint at(main.right() + 8, main.top());
-        if (room.isValid() && at.x() + width() > room.right())
-            at.setX(std::max(room.left(), main.left() - width() - 8));
-        move(at);
+        // As wide as the room beside the calculator allows, so it need not cover it.
+        const QMargins frame = frameOf(beside);
+        const QMargins inner = layout()->contentsMargins();
+        const int chrome = frame.left() + frame.right() + inner.left() + inner.right();
+        const QSize fits = sizeBeside(beside->frameGeometry(), QSize(kTextWidth + chrome, QWIDGETSIZE_MAX),
+                                      QSize(kLeastTextWidth + chrome, 0), roomFor(beside));
+        const int width = std::clamp(fits.width() - chrome, kLeastTextWidth, kTextWidth);
+        if (text_->width() != width) {
+            text_->setFixedWidth(width);
+            text_->clear();  // laid out again at the new width below
+        }
     }
+    refresh(report);
+    if (!isVisible() && beside != nullptr) placeBeside(this, beside);
     QWidget::show();
     raise();
     activateWindow();

@@ -47,7 +47,7 @@ ControlWidgets::ControlWidgets(Form1& form, QWidget* clientArea, ViewInputs& inp
     for (auto it = created.rbegin(); it != created.rend(); ++it) {
         if (auto* w = qobject_cast<QWidget*>(*it)) w->raise();
     }
-    chainForTab();
+    orderForTab();
 }
 
 QWidget* ControlWidgets::widgetOf(const Control& control) const {
@@ -154,18 +154,40 @@ void ControlWidgets::createTimer(const ControlRow& row, Timer& model) {
     timers_.push_back({&row, &model, qt});
 }
 
-// Keyboard focus follows the controls' tab indexes: the workflow buttons in the
-// workflow's order, the equation's parts and the category buttons (when they
-// show) at their own places in the chain.
-void ControlWidgets::chainForTab() {
-    std::vector<std::pair<int, QWidget*>> order;
-    for (const auto& b : buttons_) order.emplace_back(b.model->TabIndex, b.widget);
-    for (const auto& b : boxes_) order.emplace_back(b.model->TabIndex, b.widget);
+void ControlWidgets::orderForTab() {
+    std::vector<QWidget*> order;
+    // The workflow buttons in the workflow's order, which their tab indexes keep.
+    std::vector<const Bound<CommandButton, QPushButton>*> workflow;
+    std::vector<const Bound<CommandButton, QPushButton>*> categories;
+    for (const auto& b : buttons_) (b.row->role == Role::WorkflowButton ? workflow : categories).push_back(&b);
+    std::sort(workflow.begin(), workflow.end(),
+              [](const auto* a, const auto* b) { return a->model->TabIndex < b->model->TabIndex; });
+    for (const auto* b : workflow) order.push_back(b->widget);
+    // The tab index numbers of the labels only ever recorded their creation:
+    // the equation reads left side, then right, each value, numerator, denominator.
+    std::vector<const Bound<Label, EquationLabel>*> parts;
     for (const auto& l : labels_) {
-        if (l.widget->focusPolicy() != Qt::NoFocus) order.emplace_back(l.model->TabIndex, l.widget);
+        if (l.row->role == Role::EquationPart && l.row->place != Place::Sign) parts.push_back(&l);
     }
-    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    std::sort(parts.begin(), parts.end(), [](const auto* a, const auto* b) {
+        return std::pair(a->row->side, a->row->place) < std::pair(b->row->side, b->row->place);
+    });
+    for (const auto* l : parts) {
+        order.push_back(l->widget);
+        if (const ControlRow* box = editBoxOf(*l->row)) {
+            for (const auto& b : boxes_) {
+                if (b.row == box) order.push_back(b.widget);
+            }
+        }
+    }
+    // The category buttons that show, as they stand; hidden ones take no focus anyway.
+    std::stable_sort(categories.begin(), categories.end(), [](const auto* a, const auto* b) {
+        return std::pair(!a->model->Visible, a->model->Left) < std::pair(!b->model->Visible, b->model->Left);
+    });
+    for (const auto* b : categories) order.push_back(b->widget);
+    if (order == tabOrder_) return;
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    tabOrder_ = std::move(order);
 }
 
 }  // namespace quantivex

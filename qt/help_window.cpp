@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "placement.h"
+
 namespace quantivex {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
@@ -35,16 +37,22 @@ QString HelpWindow::resourceFor(const QString& file) {
     return QStringLiteral(":/help/%1.html").arg(base.isEmpty() ? QStringLiteral("quantivex") : base);
 }
 
-void HelpWindow::showDocument(const QString& file, int command, int /*context*/) {
+void HelpWindow::showDocument(const QString& file, int command, int /*context*/, const QWidget* beside) {
     QString resource = resourceFor(file);
     if (!QFileInfo::exists(resource)) resource = QStringLiteral(":/help/quantivex.html");
     browser_->setSource(QUrl(QStringLiteral("qrc") + resource));
     if (command == 3) browser_->scrollToAnchor(QStringLiteral("contents"));
     if (!isVisible()) {
-        // 640 x 560, or nine tenths of what the screen has room for at its scale.
+        // 640 x 560, or what the room beside the calculator holds down to 320 x 300,
+        // and never more than nine tenths of the screen.
         const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-        const QRect room = s != nullptr ? s->availableGeometry() : QRect(0, 0, 640, 560);
-        resize(std::min(640, room.width() * 9 / 10), std::min(560, room.height() * 9 / 10));
+        QRect room = s != nullptr ? s->availableGeometry() : QRect(0, 0, 640, 560);
+        if (beside != nullptr) room = roomFor(beside);
+        const QMargins frame = beside != nullptr ? frameOf(beside) : QMargins();
+        QSize size = QSize(640, 560).boundedTo(room.size() * 9 / 10).grownBy(frame);
+        if (beside != nullptr) size = sizeBeside(beside->frameGeometry(), size, QSize(320, 300).grownBy(frame), room);
+        resize(size.shrunkBy(frame));
+        if (beside != nullptr) placeBeside(this, beside);
     }
     show();
     raise();

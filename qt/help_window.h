@@ -15,7 +15,8 @@ public:
 
     // Shows the document that a bare help-file name stands for; the contents
     // command (3) shows it from the top.
-    void showDocument(const QString& file, int command, int context);
+    // Opens beside `beside` the first time, sized to the room there.
+    void showDocument(const QString& file, int command, int context, const QWidget* beside = nullptr);
     QTextBrowser* browser() const { return browser_; }
 
     // Where the bundled document for a bare help-file name lives.

@@ -234,6 +234,7 @@ void MainWindow::sync() {
             qt->stop();
         }
     }
+    widgets_->orderForTab();
     syncClientSize();
     syncActions();
     const Form1& f = *form_;

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "conversions.h"
+#include "placement.h"
 
 namespace quantivex {
 namespace {
@@ -75,6 +76,10 @@ void MessageBoxes::showNext() {
         showNext();
     });
     current_ = box;
+    // Beside the calculator, not over it. The box settles its size as it shows;
+    // the size it takes now is near enough, and a little taller if anything.
+    box->adjustSize();
+    placeBeside(box, window_);
     box->open();
 }
 

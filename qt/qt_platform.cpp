@@ -46,7 +46,7 @@ void QtPlatform::showHelp(const std::u16string& file, int command, int32_t conte
     // The window passes a bare name; the help window finds the bundled document
     // for it. It is not modal: the calculator stays usable beside it.
     if (!help_) help_ = new HelpWindow();
-    help_->showDocument(toQString(file), command, context);
+    help_->showDocument(toQString(file), command, context, window_);
 }
 
 void QtPlatform::setFocus(const Control& control) {

@@ -21,19 +21,57 @@ int buttonCode(Qt::MouseButton button) {
 }
 
 void EquationLabel::fitText(const QFont& base) {
-    constexpr double kSmallestPointSize = 4;
     QFont font = base;
     const double available = width() - 2 * margin() - 2;
+    const double smallest = base.pointSizeF() * 0.8;
     double size = font.pointSizeF();
-    for (int step = 0; step < 64 && size > kSmallestPointSize; ++step) {
+    bool fits = QFontMetricsF(font).horizontalAdvance(text()) <= available;
+    for (int step = 0; step < 64 && !fits && size > smallest; ++step) {
         const double textWidth = QFontMetricsF(font).horizontalAdvance(text());
-        if (textWidth <= available) break;
         // Straight to the size that should fit, then down in small steps, as
         // the width of a text does not follow its size exactly.
-        size = std::max(kSmallestPointSize, std::min(size - 0.25, size * available / textWidth));
+        size = std::max(smallest, std::min(size - 0.25, size * available / textWidth));
         font.setPointSizeF(size);
+        fits = QFontMetricsF(font).horizontalAdvance(text()) <= available;
     }
     if (this->font() != font) setFont(font);
+    if (elided_ != !fits) {
+        elided_ = !fits;
+        update();
+    }
+}
+
+namespace {
+
+constexpr QChar kEllipsis(0x2026);
+
+// The end of a text that fits `width` after a leading "…". The ellipsis gives
+// up to two thirds of its width, so that a narrow label still shows at least
+// the last character typed, legibly.
+struct Elided {
+    QString tail;
+    int ellipsisWidth;
+};
+Elided elidedAtLeft(const QString& text, const QFontMetrics& metrics, int width) {
+    const int ellipsis = metrics.horizontalAdvance(kEllipsis);
+    const int leastEllipsis = std::max(3, ellipsis / 3);
+    // The longest end that leaves the ellipsis a third of its width; one character at least.
+    auto start = text.size();
+    while (start > 0) {
+        auto before = start - 1;
+        if (before > 0 && text[before].isLowSurrogate()) --before;
+        if (start < text.size() && metrics.horizontalAdvance(text.mid(before)) + leastEllipsis > width) break;
+        start = before;
+    }
+    const QString tail = text.mid(start);
+    return {tail, std::clamp(width - metrics.horizontalAdvance(tail), 0, ellipsis)};
+}
+
+}  // namespace
+
+QString EquationLabel::shownText() const {
+    if (!elided_) return text();
+    return kEllipsis + elidedAtLeft(text(), fontMetrics(), contentsRect().width() - 2 * margin()).tail;
 }
 
 void EquationLabel::mousePressEvent(QMouseEvent* event) {
@@ -71,7 +109,23 @@ void EquationLabel::keyPressEvent(QKeyEvent* event) {
 }
 
 void EquationLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+    if (elided_) {
+        QPainter p(this);
+        p.setPen(palette().color(foregroundRole()));
+        const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+        const Elided shown = elidedAtLeft(text(), fontMetrics(), area.width());
+        const int tailWidth = fontMetrics().horizontalAdvance(shown.tail);
+        const int left = area.left() + (area.width() - shown.ellipsisWidth - tailWidth) / 2;
+        p.drawText(QRect(left + shown.ellipsisWidth, area.top(), tailWidth, area.height()), Qt::AlignVCenter,
+                   shown.tail);
+        // The ellipsis, squeezed to the room the digits leave it.
+        const int ellipsis = fontMetrics().horizontalAdvance(kEllipsis);
+        p.translate(left, 0);
+        p.scale(static_cast<double>(shown.ellipsisWidth) / std::max(1, ellipsis), 1);
+        p.drawText(QRect(0, area.top(), ellipsis, area.height()), Qt::AlignVCenter, QString(kEllipsis));
+    } else {
+        QLabel::paintEvent(event);
+    }
     if (!hasFocus()) return;
     // The focus frame: a dotted line inside the label, in the text's colour.
     QPainter p(this);
@@ -86,6 +140,20 @@ void WindowButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+void WindowButton::paintEvent(QPaintEvent* event) {
+    QPushButton::paintEvent(event);
+    if (!hasFocus()) return;
+    // The style's own focus line is one faint pixel: a frame in the button's
+    // text colour, which the style keeps in contrast with the face, shows where
+    // the keyboard is at any scale.
+    QPainter p(this);
+    QPen pen(palette().color(QPalette::ButtonText), kFocusFrameWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    const int inset = 2 + kFocusFrameWidth / 2;
+    p.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
 }
 
 void CategoryButton::mousePressEvent(QMouseEvent* event) {

@@ -15,9 +15,13 @@ public:
     using QLabel::QLabel;
 
     // Draws the text in `font`, or in a smaller size of it where the text is
-    // wider than the label: no caption is ever cut, and the label keeps the
-    // width the window gave it.
+    // wider than the label, down to four fifths of it: smaller still, a long
+    // value would be too small to read. A text wider than that shows its end
+    // after a leading "…", so the digits being typed stay in view. The label
+    // keeps the width the window gave it, and its text() stays whole.
     void fitText(const QFont& font);
+    // The text as drawn: the whole text, or its end after "…".
+    QString shownText() const;
 
 signals:
     void pressed(int button);
@@ -35,16 +39,19 @@ protected:
 
 private:
     bool releaseEndsDoubleClick_ = false;
+    bool elided_ = false;
 };
 
-// A button that Enter clicks as well as Space.
+// A button that Enter clicks as well as Space, with a focus frame the eye finds.
 class WindowButton : public QPushButton {
     Q_OBJECT
 public:
     using QPushButton::QPushButton;
+    static constexpr int kFocusFrameWidth = 2;  // logical pixels
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 class CategoryButton : public WindowButton {

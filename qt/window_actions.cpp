@@ -2,6 +2,7 @@
 // offers beyond the window's own events (undo, redo, copying the equation, the
 // breakdown) by key and from the background's right-click menu.
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -13,8 +14,29 @@
 namespace quantivex {
 
 void MainWindow::createMenuBar() {
-    QMenu* help = menuBar()->addMenu(toQString(form_->HLP.Caption));
+    // The access key shown the Japanese way, after the caption: ヘルプ(H). Alt+H
+    // opens the menu, and so does F10, as on other desktops.
+    QMenu* help = menuBar()->addMenu(toQString(form_->HLP.Caption) + QStringLiteral("(&H)"));
     help->setObjectName(QString::fromStdString(form_->HLP.name));
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("menuBarKey"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    menuKey->setShortcutContext(Qt::WindowShortcut);
+    connect(menuKey, &QAction::triggered, this, [this, help] { menuBar()->setActiveAction(help->menuAction()); });
+    addAction(menuKey);
+    // Escape closes a menu opened from the keyboard, and the menu bar would then
+    // keep the keyboard until a second Escape: one is enough, and the focus goes
+    // back to where it was.
+    connect(help, &QMenu::aboutToHide, this, [this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!menuBar()->hasFocus()) return;
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(menuBar(), &escape);
+            },
+            Qt::QueuedConnection);
+    });
     for (const MenuItemRow& item : menuItemRows()) {
         if (item.owner != &Form1State::HLP) continue;
         if (item.onClick == nullptr) {

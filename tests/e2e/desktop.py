@@ -69,9 +69,11 @@ def walk(root):
 class Program:
     """One run of the program under test, from its start to its end."""
 
-    def __init__(self, binary, log_path):
+    def __init__(self, binary, log_path, scale=None):
         env = dict(os.environ)
         env["QT_QPA_PLATFORM"] = "xcb"
+        if scale is not None:
+            env["QT_SCALE_FACTOR"] = str(scale)
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         self._known = {}
         self._a11y_address = None
@@ -194,6 +196,13 @@ class Program:
         node = self.find(name)
         return node is not None and pyatspi.STATE_FOCUSED in states_of(node)
 
+    def focused_name(self):
+        """The name of the control that has the keyboard focus, or None."""
+        for node, _ in walk(self.frame):
+            if pyatspi.STATE_FOCUSED in states_of(node) and node.name:
+                return node.name
+        return None
+
     def label_text(self, name):
         """What a screen reader reads as a label's current text: its description."""
         return self.control(name).description
@@ -240,6 +249,40 @@ class Program:
             if "Override Redirect State: yes" in info and "IsViewable" in info:
                 return True
         return False
+
+    # ---- windows as the X server places them ----
+
+    def window_frame(self, title):
+        """The program's window of that title as it stands on the screen, its
+        frame included, in device pixels (x, y, width, height); None while it does not show."""
+        # Every window of the program, by exact title: xdotool's --name pattern
+        # does not match Japanese titles reliably.
+        result = subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid)], capture_output=True, text=True
+        )
+        for window in result.stdout.split():
+            name = subprocess.run(["xdotool", "getwindowname", window], capture_output=True, text=True).stdout
+            if name.rstrip("\n") != title:
+                continue
+            info = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True).stdout
+            values = {k.strip(): v.strip() for k, _, v in (line.partition(":") for line in info.splitlines())}
+            extents = subprocess.run(
+                ["xprop", "-id", window, "_NET_FRAME_EXTENTS"], capture_output=True, text=True
+            ).stdout.partition("=")[2]
+            try:
+                x, y = int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"])
+                w, h = int(values["Width"]), int(values["Height"])
+                left, right, top, bottom = (int(v) for v in extents.split(",")) if extents.strip() else (0, 0, 0, 0)
+            except (KeyError, ValueError):
+                continue
+            return x - left, y - top, w + left + right, h + top + bottom
+        return None
+
+    @staticmethod
+    def screen_size():
+        info = subprocess.run(["xwininfo", "-root"], capture_output=True, text=True, check=True).stdout
+        values = {k.strip(): v.strip() for k, _, v in (line.partition(":") for line in info.splitlines())}
+        return int(values["Width"]), int(values["Height"])
 
     # ---- input as a person gives it ----
 
@@ -331,3 +374,17 @@ class Program:
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], check=True)
         return path
+
+    @staticmethod
+    def ink_height(x, y, w, h):
+        """The height in pixels of what is drawn darker than mid-grey in that part of the screen."""
+        shot = subprocess.run(["import", "-window", "root", "png:-"], capture_output=True, check=True).stdout
+        out = subprocess.run(
+            ["convert", "png:-", "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-colorspace", "Gray",
+             "-threshold", "50%", "-trim", "-format", "%h %@", "info:"],
+            input=shot,
+            capture_output=True,
+            check=False,
+        ).stdout.decode().split()
+        # A part with nothing dark trims to nothing: a 0x0 box.
+        return 0 if len(out) < 2 or out[1].startswith("0x") else int(out[0])

@@ -295,6 +295,111 @@ def keyboard_road(program, check):
     check.no_dialog()
 
 
+# The category buttons of the left row, left to right as they stand.
+LEFT_ROW = ["質量", "長さ", "面積", "体積", "時間", "力", "圧力", "熱量"]
+READING_ORDER = [
+    "単位の設定", "単位の変換", "クリヤ",
+    "左辺の数値", "左辺の分子", "左辺の分母", "右辺の数値", "右辺の分子", "右辺の分母",
+] + [f"{c}（左辺の単位）" for c in LEFT_ROW]
+
+
+def tab_in_reading_order(program, check):
+    """Tab goes through the workflow, the equation as it reads and the buttons as they stand; Shift+Tab back."""
+    set_units(program, check)
+    enter_kg_per_sec(program, check)
+    program.click("左辺の分子")
+    wait_until(lambda: program.showing("熱量（左辺の単位）"), "the left row of category buttons")
+    tab_to(program, "単位の設定")
+    seen = [program.focused_name()]
+    for _ in READING_ORDER:
+        if not program.press_moving_focus("Tab"):
+            break
+        seen.append(program.focused_name())
+    if seen != READING_ORDER + ["単位の設定"]:
+        check.fail(f"Tab goes {seen}, expected {READING_ORDER + ['単位の設定']}")
+    back = []
+    for _ in range(3):
+        if not program.press_moving_focus("shift+Tab"):
+            break
+        back.append(program.focused_name())
+    expected_back = [f"{c}（左辺の単位）" for c in reversed(LEFT_ROW[-3:])]
+    if back != expected_back:
+        check.fail(f"Shift+Tab from 単位の設定 goes {back}, expected {expected_back}")
+
+
+def menu_by_keys(program, check):
+    """F10 and Alt+H open the ヘルプ(H) menu; Escape closes it and the keyboard is back where it was."""
+    if not program.showing("ヘルプ(H)"):
+        check.fail("the menu bar shows no ヘルプ(H)")
+    wait_until(lambda: program.focused("単位の設定"), "the keyboard on 単位の設定 at the start")
+    for key in ("F10", "alt+h"):
+        program.key(key)
+        try:
+            wait_until(program.popup_open, f"{key} to open the ヘルプ menu")
+        except StepFailed as e:
+            check.fail(str(e))
+            continue
+        program.key("Escape")
+        try:
+            wait_until(lambda: not program.popup_open(), "Escape to close the menu")
+            wait_until(lambda: program.focused("単位の設定"), f"the keyboard back on 単位の設定 after {key} and Escape")
+        except StepFailed as e:
+            check.fail(str(e))
+    # and 単位の設定 takes the next key, not the menu bar
+    program.key("space")
+    check.label("左辺の数値", "1", "Space after the menu reaches 単位の設定")
+
+
+def legible_mirror(program, check):
+    """Twenty typed digits stay legible in the left value that mirrors them, the last ones in view."""
+    set_units(program, check)
+    open_box(program, "左辺の数値", "左辺の数値の入力")
+    digits = "12345678901234567890"
+    program.type_text(digits)
+    check.label("左辺の数値", digits, "a screen reader reads the whole text")
+    x, y, w, h = program.extents("左辺の数値")
+    height = program.ink_height(x, y, w, h)
+    if height < 8:
+        check.fail(f"the mirrored digits are {height} px high, expected at least 8")
+
+
+def beside_main(program, check, title):
+    """The window of that title shows beside the main window, a few pixels away, wholly on the screen."""
+    try:
+        x, y, w, h = wait_until(lambda: program.window_frame(title), f"the window {title}")
+        time.sleep(0.5)  # it settles once the window manager has framed it
+        x, y, w, h = program.window_frame(title)
+    except (StepFailed, TypeError) as e:
+        check.fail(str(e))
+        return
+    mx, my, mw, mh = program.window_frame("QUANTIVEX")
+    sw, sh = Program.screen_size()
+    if x < 0 or y < 0 or x + w > sw or y + h > sh:
+        check.fail(f"{title} at {x},{y} {w}x{h} runs off the {sw}x{sh} screen")
+    apart = max(mx - (x + w), x - (mx + mw), my - (y + h), y - (my + mh))
+    if apart < 0:
+        check.fail(f"{title} at {x},{y} {w}x{h} covers the main window at {mx},{my} {mw}x{mh}")
+    elif apart > 12:
+        check.fail(f"{title} opens {apart} px away from the main window")
+
+
+def windows_beside_at_scale_2(program, check):
+    """At scale 2, 計算の内訳 and the help open beside the main window and wholly on the screen."""
+    wait_until(lambda: program.focused("単位の設定"), "the keyboard on 単位の設定 at the start")
+    program.key("space")
+    wait_until(lambda: program.showing("左辺の数値"), "the equation after 単位の設定")
+    program.key("ctrl+b")
+    beside_main(program, check, "計算の内訳")
+    program.key("Escape")
+    wait_until(lambda: program.window_frame("計算の内訳") is None, "計算の内訳 to close on Escape")
+    wait_until(lambda: program.focused("単位の設定"), "the keyboard back in the main window")
+    program.key("F1")
+    beside_main(program, check, "QUANTIVEX ヘルプ")
+
+
+windows_beside_at_scale_2.scale = 2
+
+
 STEPS = [
     road_by_mouse,
     unknown_unit_message,
@@ -303,6 +408,10 @@ STEPS = [
     refused_value_hint,
     press_action_opens_menu,
     keyboard_road,
+    tab_in_reading_order,
+    menu_by_keys,
+    legible_mirror,
+    windows_beside_at_scale_2,
 ]
 
 
@@ -314,7 +423,7 @@ def run_step(step, binary, artifacts):
     check = None
     failures = []
     try:
-        program = Program(binary, os.path.join(artifacts, "quantivex.log"))
+        program = Program(binary, os.path.join(artifacts, "quantivex.log"), getattr(step, "scale", None))
         check = Check(program)
         step(program, check)
     except StepFailed as e:

@@ -63,7 +63,9 @@ wait_for_file() {  # FILE WHAT: polls until FILE has content, for up to 10 s
   return 1
 }
 
-start_xvfb --log "$artifacts/xvfb.log" 1024x768x24
+# A screen as large as a desktop at scale 2 has: the windows that open beside
+# the calculator are checked at that scale too.
+start_xvfb --log "$artifacts/xvfb.log" 2560x1440x24
 
 dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >"$artifacts/dbus.log" 2>&1 &
 started+=($!)

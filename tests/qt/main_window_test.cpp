@@ -15,17 +15,21 @@
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
+#include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "breakdown_window.h"
+#include "control_widgets.h"
 #include "conversions.h"
 #include "events.h"
 #include "help_window.h"
 #include "main_window.h"
+#include "placement.h"
 #include "reflection.h"
 #include "replay.h"
+#include "widgets.h"
 
 using namespace quantivex;
 
@@ -163,19 +167,34 @@ void typeAndEnter(QLineEdit* box, const QString& text) {
 }
 
 // The caption of every visible equation label fits inside the label.
+// Every visible equation label draws its text legibly inside itself: whole, or
+// its end after a leading "…", never below four fifths of its font's size.
 void checkCaptionsFit(MainWindow& window, const char* what) {
-    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"}) {
-        auto* label = window.clientArea()->findChild<QLabel*>(QString::fromLatin1(name));
-        if (!label->isVisible() || label->text().isEmpty()) continue;
-        const double textWidth = QFontMetricsF(label->font()).horizontalAdvance(label->text());
+    for (const auto& [row, model, label] : window.widgets().labels()) {
+        if (row->role != Role::EquationPart || !label->isVisible() || label->text().isEmpty()) continue;
+        const QString name = QString::fromLatin1(row->name.data(), static_cast<qsizetype>(row->name.size()));
+        const QString shown = label->shownText();
+        // the digits drawn fit; a leading "…" may give up some of its width to them
+        const double textWidth =
+            QFontMetricsF(label->font()).horizontalAdvance(shown == label->text() ? shown : shown.mid(1));
         QVERIFY2(textWidth <= label->contentsRect().width(),
                  qPrintable(QStringLiteral("%1: %2 \"%3\" is %4 px wide in a %5 px label")
-                                .arg(QString::fromLatin1(what), QString::fromLatin1(name), label->text())
+                                .arg(QString::fromLatin1(what), name, shown)
                                 .arg(textWidth)
                                 .arg(label->contentsRect().width())));
-        QVERIFY2(label->geometry().right() + 6 < window.clientArea()->width(),
-                 qPrintable(QStringLiteral("%1: %2 runs up to the window's edge")
-                                .arg(QString::fromLatin1(what), QString::fromLatin1(name))));
+        QVERIFY2(label->font().pointSizeF() >= 0.8 * model->font.size - 1e-9,
+                 qPrintable(QStringLiteral("%1: %2 drawn at %3 pt")
+                                .arg(QString::fromLatin1(what), name)
+                                .arg(label->font().pointSizeF())));
+        if (shown != label->text()) {
+            QVERIFY2(shown.startsWith(QChar(0x2026)) && label->text().endsWith(shown.mid(1)),
+                     qPrintable(QStringLiteral("%1: %2 shows \"%3\" of \"%4\"")
+                                    .arg(QString::fromLatin1(what), name, shown, label->text())));
+        }
+        QCOMPARE(label->accessibleDescription(), label->text());
+        QVERIFY2(
+            label->geometry().right() + 6 < window.clientArea()->width(),
+            qPrintable(QStringLiteral("%1: %2 runs up to the window's edge").arg(QString::fromLatin1(what), name)));
     }
 }
 
@@ -396,6 +415,13 @@ private slots:
         typeAndEnter(widget<QLineEdit>(window, "Text4"), QStringLiteral("Lb/in2･mH2O･ft3･gal･in2･dyn･kcal"));
         QCOMPARE(form.LeftDenominatorDims, u"PPBBSFJ");
         STOP_ON_FAILURE(checkCaptionsFit(window, "seven units on a side"));
+        // twenty digits typed: the label that mirrors them stays legible and shows the last ones
+        run(window, "Label2_DblClick");
+        QTest::keyClicks(value, QStringLiteral("12345678901234567890"));
+        QTRY_COMPARE(widget<QLabel>(window, "Label2")->text(), QStringLiteral("12345678901234567890"));
+        STOP_ON_FAILURE(checkCaptionsFit(window, "twenty digits typed"));
+        const QString shown = widget<EquationLabel>(window, "Label2")->shownText();
+        QVERIFY(shown.startsWith(QChar(0x2026)) && shown.endsWith(QStringLiteral("7890")));
     }
 
     void linesGrowWithTheScreensScale() {
@@ -611,7 +637,7 @@ private slots:
         QCOMPARE(widget<QLabel>(window, "Label6")->text(), QStringLiteral("min"));
     }
 
-    void tabFollowsTheTabIndexesAndStopsOnlyWhereTheEyeSees() {
+    void tabGoesInReadingOrderAndStopsOnlyWhereTheEyeSees() {
         MainWindow& window = *window_;
         auto chain = [&] {
             QStringList names;
@@ -632,16 +658,25 @@ private slots:
                 QApplication::focusWidget() == widget<QPushButton>(window, "Command8"));
         run(window, "Command8_Click");
         run(window, "Label3_Click");  // the left row of category buttons shows
+        // the workflow, the equation as it reads, the buttons as they stand (圧力 before 熱量)
         QCOMPARE(chain(),
                  (QStringList{QStringLiteral("Command8"), QStringLiteral("Command9"), QStringLiteral("Command17"),
-                              QStringLiteral("Label1"), QStringLiteral("Command18"), QStringLiteral("Label2"),
-                              QStringLiteral("Label3"), QStringLiteral("Label4"), QStringLiteral("Command1"),
-                              QStringLiteral("Command2"), QStringLiteral("Command3"), QStringLiteral("Command4"),
-                              QStringLiteral("Command5"), QStringLiteral("Command6"), QStringLiteral("Command7")}));
+                              QStringLiteral("Label2"), QStringLiteral("Label3"), QStringLiteral("Label4"),
+                              QStringLiteral("Label1"), QStringLiteral("Command1"), QStringLiteral("Command2"),
+                              QStringLiteral("Command3"), QStringLiteral("Command4"), QStringLiteral("Command5"),
+                              QStringLiteral("Command6"), QStringLiteral("Command18"), QStringLiteral("Command7")}));
         run(window, "MASS2_Click");
-        run(window, "Command9_Click");  // the right units now accept changes: light cyan
-        QVERIFY(chain().contains(QStringLiteral("Label5")));
-        QVERIFY(chain().contains(QStringLiteral("Label6")));
+        run(window, "Label4_Click");
+        run(window, "THERM1_Click");
+        run(window, "Label4_Click");
+        run(window, "PRESS1_Click");
+        run(window, "Command9_Click");    // the right units now accept changes: light cyan
+        run(window, "Label6_MouseDown");  // kWhr･atm: the right row shows 熱量 left of 圧力
+        QCOMPARE(chain(),
+                 (QStringList{QStringLiteral("Command8"), QStringLiteral("Command9"), QStringLiteral("Command17"),
+                              QStringLiteral("Label2"), QStringLiteral("Label3"), QStringLiteral("Label4"),
+                              QStringLiteral("Label1"), QStringLiteral("Label5"), QStringLiteral("Label6"),
+                              QStringLiteral("Command16"), QStringLiteral("Command19")}));
         for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"}) {
             QVERIFY(!(widget<QLabel>(window, name)->focusPolicy() & Qt::ClickFocus));  // never by a click
         }
@@ -756,6 +791,81 @@ private slots:
         QCOMPARE(window.form().EditingLeftValue, 1);  // the edit stays open on the value
         QVERIFY(closeOpenMessageBox().seen);
         STOP_ON_FAILURE(compareWithReplay(window, inputs));
+    }
+
+    void aFocusedButtonShowsAFrameTheEyeFinds() {
+        MainWindow& window = *window_;
+        auto* button = widget<QPushButton>(window, "Command8");
+        // WCAG's contrast of two colours, from their relative luminance.
+        auto luminance = [](QColor c) {
+            auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+        };
+        const double face = luminance(button->palette().color(QPalette::Button));
+        auto contrast = [&](QRgb pixel) {
+            const double l = luminance(QColor(pixel));
+            return (std::max(l, face) + 0.05) / (std::min(l, face) + 0.05);
+        };
+        // Across the left edge at mid height, the longest run of pixels that the
+        // focus changed and that stand out 3:1 from the face.
+        widget<QPushButton>(window, "Command17")->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(!button->hasFocus());
+        const QImage unfocused = button->grab().toImage();
+        button->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(button->hasFocus());
+        const QImage focused = button->grab().toImage();
+        const int y = focused.height() / 2;
+        int run = 0;
+        int ring = 0;
+        for (int x = 0; x < focused.width() / 4; ++x) {
+            const bool frame = focused.pixel(x, y) != unfocused.pixel(x, y) && qAlpha(focused.pixel(x, y)) == 255 &&
+                               contrast(focused.pixel(x, y)) >= 3;
+            run = frame ? run + 1 : 0;
+            ring = std::max(ring, run);
+        }
+        const int devicePixels = qRound(WindowButton::kFocusFrameWidth * button->devicePixelRatioF());
+        QVERIFY2(ring >= devicePixels, qPrintable(QStringLiteral("a focus frame of %1 device pixels").arg(ring)));
+    }
+
+    void besideTheCalculatorWhereverThereIsRoom() {
+        // Screens at scale 1 and 2, the calculator centred, windows the size of
+        // the breakdown, the help and a message box.
+        const QSize screens[] = {{1920, 1080}, {1280, 720}, {960, 540}, {640, 360}};
+        const QSize windows[] = {{504, 220}, {640, 560}, {242, 100}, {400, 700}};
+        const QSize main(478, 316);
+        const int gap = 4;
+        for (const QSize& screen : screens) {
+            const QRect room(QPoint(0, 0), screen);
+            const QRect calculator(QPoint((screen.width() - main.width()) / 2, (screen.height() - main.height()) / 2),
+                                   main);
+            for (const QSize& size : windows) {
+                const QRect placed(besideMainWindow(calculator, size, room, gap), size);
+                const QString where = QStringLiteral("%1x%2 beside on %3x%4")
+                                          .arg(size.width())
+                                          .arg(size.height())
+                                          .arg(screen.width())
+                                          .arg(screen.height());
+                if (size.width() <= screen.width() && size.height() <= screen.height()) {
+                    QVERIFY2(room.contains(placed), qPrintable(where + QStringLiteral(": off the screen")));
+                }
+                // Room on a side: the whole window fits between the calculator and the screen's edge there.
+                const bool sideRoom = calculator.left() - gap >= size.width() ||
+                                      room.right() - calculator.right() - gap >= size.width() ||
+                                      calculator.top() - gap >= size.height() ||
+                                      room.bottom() - calculator.bottom() - gap >= size.height();
+                if (!sideRoom || size.height() > screen.height()) continue;
+                QVERIFY2(!placed.intersects(calculator), qPrintable(where + QStringLiteral(": covers the calculator")));
+                const int apart =
+                    std::max({calculator.left() - placed.right() - 1, placed.left() - calculator.right() - 1,
+                              calculator.top() - placed.bottom() - 1, placed.top() - calculator.bottom() - 1});
+                QVERIFY2(apart == gap, qPrintable(where + QStringLiteral(": %1 px away").arg(apart)));
+            }
+        }
+        // Right before left before below before above.
+        const QRect calculator(700, 400, 478, 316);
+        QCOMPARE(besideMainWindow(calculator, QSize(300, 200), QRect(0, 0, 1920, 1080), gap), QPoint(1182, 400));
+        QCOMPARE(besideMainWindow(calculator, QSize(300, 200), QRect(0, 0, 1300, 1080), gap), QPoint(396, 400));
+        QCOMPARE(besideMainWindow(calculator, QSize(800, 200), QRect(0, 0, 1300, 1080), gap), QPoint(500, 720));
     }
 
     void closingTheWindowEndsTheProgram() {
