@@ -139,15 +139,28 @@ void Form1::keepValueEditOpen() {
     Timer2.Enabled = true;
 }
 
+// The value typed, or nothing when it cannot be taken: not a number, or a
+// number too small to convert through without losing digits.
 std::optional<double> Form1::typedLeftValue() const {
     const std::u16string& typed = Text2.Text();
-    return typed.empty() ? std::optional<double>(0.0) : parseNumberStrict(typed);
+    if (typed.empty()) return 0.0;
+    if (isTooSmallNumber(typed)) return std::nullopt;
+    return parseNumberStrict(typed);
 }
 
-// Not a number: keep the box open on what was typed, rescale nothing, and say why.
+// Not taken: keep the box open on what was typed, rescale nothing, and say why.
 void Form1::refuseTypedValue() {
     platform_.Beep();
-    platform_.showHint(Text2, u"数値ではありません「" + shortened(Text2.Text()) + u"」");
+    const std::u16string& typed = Text2.Text();
+    std::u16string why;
+    if (isTooSmallNumber(typed)) {
+        // A subnormal would carry its lost digits into every conversion after
+        // it, and one that reads as 0 would become 1, a value nobody typed.
+        why = u"値が小さすぎて扱えません（絶対値 2.2e-308 未満）";
+    } else {
+        why = u"数値ではありません「" + shortened(typed) + u"」";
+    }
+    platform_.showHint(Text2, why);
     keepValueEditOpen();
 }
 
