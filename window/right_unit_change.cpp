@@ -42,7 +42,10 @@ void Form1::changeRightUnit(FractionSide side) {
     const UnitChangeResult r = changeUnit(request);
     recordUnitChange(part, r);
     if (r.status == UnitChangeStatus::UnknownUnit) throw RuntimeFailure("unit not in the category");
-    if (r.status == UnitChangeStatus::OutOfRange) throw RuntimeFailure("result outside the range of normal doubles");
+    if (r.status == UnitChangeStatus::OutOfRange) {
+        platform_.showHint(Label1, kOutOfRangeHint);
+        throw OutOfRange();
+    }
 
     setReplaceIndex(side, r.replaceIndex);
     part.lastCategory = r.lastCategory;
