@@ -18,6 +18,22 @@ bool isDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
+// The text without the blanks and tabs around it, which a strict read allows.
+std::u16string_view withoutSurroundingBlanks(std::u16string_view text) {
+    auto blank = [](char16_t c) { return c == u' ' || c == u'\t'; };
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && blank(text[begin])) ++begin;
+    while (end > begin && blank(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
+}
+
+std::size_t digitsAt(std::u16string_view text, std::size_t pos) {
+    std::size_t n = 0;
+    while (pos + n < text.size() && isDigit(text[pos + n])) ++n;
+    return n;
+}
+
 // A number in ASCII as collected from a text: [-]digits[.digits][e[+-]digits].
 struct CollectedNumber {
     std::string text;
@@ -132,12 +148,7 @@ double leadingNumber(std::u16string_view text) {
 }
 
 std::optional<double> parseNumberStrict(std::u16string_view text) {
-    auto blank = [](char16_t c) { return c == u' ' || c == u'\t'; };
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && blank(text[begin])) ++begin;
-    while (end > begin && blank(text[end - 1])) --end;
-    const std::u16string_view body = text.substr(begin, end - begin);
+    const std::u16string_view body = withoutSurroundingBlanks(text);
     CollectedNumber number;
     const std::size_t used = collectNumber(
         body, 0, [](char16_t) { return false; }, number);
@@ -145,6 +156,42 @@ std::optional<double> parseNumberStrict(std::u16string_view text) {
     const double value = convert(number.text);
     if (!std::isfinite(value)) return std::nullopt;
     return value;
+}
+
+bool withinNormalRange(double value) {
+    return value == 0 || std::isnormal(value);
+}
+
+bool isTooSmallNumber(std::u16string_view text) {
+    const auto value = parseNumberStrict(text);
+    if (!value) return false;
+    if (*value != 0) return !std::isnormal(*value);
+    // Read as 0: written as zero only when every digit before the exponent is 0.
+    const std::u16string_view mantissa = text.substr(0, text.find_first_of(u"eE"));
+    return std::any_of(mantissa.begin(), mantissa.end(), [](char16_t c) { return c >= u'1' && c <= u'9'; });
+}
+
+bool isDigitGroupedNumber(std::u16string_view text) {
+    const std::u16string_view s = withoutSurroundingBlanks(text);
+    std::size_t i = (!s.empty() && (s[0] == u'+' || s[0] == u'-')) ? 1 : 0;
+    const std::size_t first = digitsAt(s, i);
+    // "0,5" is a decimal comma rather than a grouping.
+    if (first == 0 || first > 3 || s[i] == u'0') return false;
+    i += first;
+    std::size_t groups = 0;
+    for (; i < s.size() && s[i] == u','; i += 4, ++groups) {
+        if (digitsAt(s, i + 1) != 3) return false;
+    }
+    if (groups == 0) return false;
+    if (i < s.size() && s[i] == u'.') i += 1 + digitsAt(s, i + 1);
+    if (i < s.size() && (s[i] == u'e' || s[i] == u'E')) {
+        std::size_t p = i + 1;
+        if (p < s.size() && (s[p] == u'+' || s[p] == u'-')) ++p;
+        const std::size_t exponent = digitsAt(s, p);
+        if (exponent == 0) return false;
+        i = p + exponent;
+    }
+    return i == s.size();
 }
 
 DecimalDigits decimalDigits(double value, int significant) {
@@ -177,9 +224,13 @@ std::u16string numberToText(double value) {
     if (std::isinf(value)) return value > 0 ? u"Infinity" : u"-Infinity";
     if (value == 0) return u"0";  // -0 as well: the window has always shown it as 0
     // Fifteen digits of a value at the very top of the range round beyond the
-    // largest double, and the text would read back as infinity: there, take the
-    // seventeen digits that always read back.
-    const int significant = std::fabs(value) > 1.79769313486231e308 ? 17 : 15;
+    // largest double, and the text would read back as infinity; at the very
+    // bottom of the normal range they round below it, and the text would read
+    // back as a subnormal. There, take the seventeen digits that always read back.
+    const double magnitude = std::fabs(value);
+    const bool atAnEdge = magnitude > 1.79769313486231e308 ||
+                          (magnitude >= std::numeric_limits<double>::min() && magnitude < 2.22507385850721e-308);
+    const int significant = atAnEdge ? 17 : 15;
     // General format is printf's %G: fixed notation for exponents -5 to 14,
     // trailing zeros dropped, at least two exponent digits.
     char buffer[32];

@@ -1,7 +1,6 @@
 #include "unit_change.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "catalogue.h"
 #include "factors.h"
@@ -64,8 +63,8 @@ private:
         if (request_.valueText.empty()) return true;
         const double v = leadingNumber(request_.valueText);
         result_.value = request_.side == FractionSide::Numerator ? v * *ratio : v / *ratio;
-        if (!std::isfinite(result_.value)) {
-            result_.status = UnitChangeStatus::NotFinite;
+        if (!withinNormalRange(result_.value)) {
+            result_.status = UnitChangeStatus::OutOfRange;
             return false;
         }
         result_.valueText = formatResult(result_.value);

@@ -26,7 +26,8 @@ enum class UnitChangeStatus {
     NoReplacement,    // no token of the category: only the text is rebuilt
     Replaced,         // one token replaced and the value rescaled
     UnknownUnit,      // a symbol is not a unit of the category: nothing computed
-    NotFinite,        // the rescaled value left the double range: nothing to show
+    OutOfRange,       // the rescaled value is beyond the largest double or, not zero, below
+                      // the smallest normal one, where it would lose digits: nothing to show
 };
 
 struct UnitChangeResult {

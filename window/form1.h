@@ -27,6 +27,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A result beyond the largest double or, not zero, below the smallest normal
+// one: the error box comes with a hint that says why.
+class OutOfRange : public RuntimeFailure {
+public:
+    OutOfRange() : RuntimeFailure("result outside the range of normal doubles") {}
+};
+
 struct CategoryRow;
 
 // The buttons and menu of one category, in catalogue order.

@@ -2,10 +2,10 @@
 // title and style, and the window's data per category.
 #pragma once
 
-#include <cmath>
 #include <variant>
 
 #include "form1.h"
+#include "number_text.h"
 
 namespace quantivex {
 
@@ -23,9 +23,13 @@ void Form1::withErrorTrap(Body&& body) {
     }
 }
 
-// A double the window may show; anything else is a run-time failure.
+// Beside the error box of an OutOfRange, what the error box does not say.
+inline const std::u16string kOutOfRangeHint = u"結果が扱える範囲（約 2.2e-308 〜 1.8e+308）を超えます";
+
+// A double the window may show; anything else is a run-time failure. A
+// subnormal result would carry its lost digits into every conversion after it.
 inline double checkedResult(double value) {
-    if (!std::isfinite(value)) throw RuntimeFailure("result outside the double range");
+    if (!withinNormalRange(value)) throw OutOfRange();
     return value;
 }
 

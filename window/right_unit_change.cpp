@@ -42,7 +42,10 @@ void Form1::changeRightUnit(FractionSide side) {
     const UnitChangeResult r = changeUnit(request);
     recordUnitChange(part, r);
     if (r.status == UnitChangeStatus::UnknownUnit) throw RuntimeFailure("unit not in the category");
-    if (r.status == UnitChangeStatus::NotFinite) throw RuntimeFailure("result outside the double range");
+    if (r.status == UnitChangeStatus::OutOfRange) {
+        platform_.showHint(Label1, kOutOfRangeHint);
+        throw OutOfRange();
+    }
 
     setReplaceIndex(side, r.replaceIndex);
     part.lastCategory = r.lastCategory;
@@ -66,7 +69,7 @@ void Form1::recordUnitChange(const RightPart& part, const UnitChangeResult& chan
     const bool numerator = part.side == FractionSide::Numerator;
     DimsToCount = part.dims;
     CountCategoryLetters();
-    if (change.status == UnitChangeStatus::UnknownUnit || change.status == UnitChangeStatus::NotFinite) return;
+    if (change.status == UnitChangeStatus::UnknownUnit || change.status == UnitChangeStatus::OutOfRange) return;
     if (numerator) {
         RightNumeratorTextLength = static_cast<int32_t>(part.label.Caption.size());
     } else {

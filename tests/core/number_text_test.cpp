@@ -61,6 +61,31 @@ TEST(StrictNumber, AcceptsOnlyAWholeNumber) {
     }
 }
 
+TEST(StrictNumber, TellsDigitGroupingFromOtherCommas) {
+    for (const char16_t* grouped :
+         {u"1,000", u"-12,345.5", u"1,000,000", u"+999,999.", u" 1,000e3 ", u"12,345.678E-2"}) {
+        EXPECT_TRUE(isDigitGroupedNumber(grouped)) << "missed a grouping";
+    }
+    for (const char16_t* other : {u"1000", u"1,2", u"12,34", u"1,0000", u"1234,567", u"0,500", u"1,000,00", u",000",
+                                  u"1,000e", u"1,000.5.5", u"1,000abc", u"1.000,5", u"1,,000"}) {
+        EXPECT_FALSE(isDigitGroupedNumber(other)) << "took a text for a grouping";
+    }
+}
+
+TEST(StrictNumber, TellsTooSmallNumbersFromZero) {
+    // The smallest normal double is 2.2250738585072014e-308.
+    for (const char16_t* small : {u"4.9e-324", u"-1e-310", u"2.2250738585072e-308", u"1e-400", u"0.0001e-99999"}) {
+        EXPECT_TRUE(isTooSmallNumber(small)) << "took a number that loses digits";
+    }
+    for (const char16_t* fine :
+         {u"0", u"-0", u"0.0", u"00e-999", u"2.2250738585072014e-308", u"-1e-300", u"5", u"abc", u"1e-400x", u""}) {
+        EXPECT_FALSE(isTooSmallNumber(fine)) << "refused a number that holds its digits, or one that is none";
+    }
+    EXPECT_TRUE(withinNormalRange(0.0) && withinNormalRange(-0.0) && withinNormalRange(-2.2250738585072014e-308));
+    EXPECT_FALSE(withinNormalRange(2.2250738585072e-308) || withinNormalRange(-4.9e-324) ||
+                 withinNormalRange(INFINITY) || withinNormalRange(NAN));
+}
+
 TEST(NumberToText, WritesUpToFifteenSignificantDigits) {
     EXPECT_EQ(numberToText(2.5), u"2.5");
     EXPECT_EQ(numberToText(5), u"5");
@@ -86,9 +111,11 @@ TEST(NumberToText, ShowsNegativeZeroAsZeroAndKeepsTheEdgesOfTheRange) {
 
 TEST(NumberToText, ReadsBackWithinFifteenDigits) {
     for (double v : {3.14159265358979, 1e-300, 6.02214076e23, 123456.789, -0.000123, 1.7976931348623157e308,
-                     -1.7976931348623157e308}) {
+                     -1.7976931348623157e308, 2.2250738585072014e-308, -2.225073858507204e-308}) {
         const double back = leadingNumber(numberToText(v));
         EXPECT_NEAR(back, v, std::fabs(v) * 1e-14);
+        // A normal value never reads back as a subnormal that would lose digits.
+        EXPECT_TRUE(std::isnormal(back));
     }
 }
 

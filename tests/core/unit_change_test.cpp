@@ -135,12 +135,23 @@ TEST(ChangeUnit, ChangesOnlyTheUnitsWhenNoValueIsShown) {
     EXPECT_EQ(s.value, u"");
 }
 
-TEST(ChangeUnit, RefusesAResultBeyondTheDoubleRange) {
+TEST(ChangeUnit, RefusesAResultOutsideTheRangeOfNormalDoubles) {
     Side s{FractionSide::Numerator, u"t", u"M", u"1.e+300"};
     const auto r = s.pick(u"M", u"pg");
-    EXPECT_EQ(r.status, UnitChangeStatus::NotFinite);
+    EXPECT_EQ(r.status, UnitChangeStatus::OutOfRange);
     EXPECT_EQ(s.value, u"1.e+300");
     EXPECT_EQ(s.expression, u"t");
+    // Below the smallest normal double a value keeps too few digits to convert
+    // back: 1e-300 pg would be 1e-318 t, in either place of the fraction.
+    Side small{FractionSide::Numerator, u"pg", u"M", u"1.e-300"};
+    EXPECT_EQ(small.pick(u"M", u"t").status, UnitChangeStatus::OutOfRange);
+    EXPECT_EQ(small.value, u"1.e-300");
+    Side below{FractionSide::Denominator, u"t", u"M", u"1.e-300"};
+    EXPECT_EQ(below.pick(u"M", u"pg").status, UnitChangeStatus::OutOfRange);
+    EXPECT_EQ(below.expression, u"t");
+    // The smallest normal magnitudes themselves still convert.
+    Side edge{FractionSide::Numerator, u"pg", u"M", u"2.3e-290"};
+    EXPECT_EQ(edge.pick(u"M", u"t").status, UnitChangeStatus::Replaced);
 }
 
 TEST(ChangeUnit, RefusesAPickOutsideTheCategory) {

@@ -1,7 +1,8 @@
 // What a script cannot say about the session: lone surrogates, NUL and line
 // breaks in text that reaches the boxes from a paste or an input method; the
 // undo history at its limit with a box open; a snapshot restored into another
-// window; an event name the window does not have; how long a popup stays open.
+// window; an event name the window does not have; how long a popup stays open;
+// which control a hint stands beside.
 #include "session.h"
 
 #include <gtest/gtest.h>
@@ -188,6 +189,32 @@ TEST(UndoHistory, RedoBringsBackWhatWasUndoneAfterAnEditIsAbandoned) {
     ASSERT_TRUE(w.session.escape(w.form.Text2));
     ASSERT_TRUE(w.session.redo()) << "an abandoned edit is no step: what was undone can still be redone";
     EXPECT_TRUE(sameWindow(picked, w.state()));
+}
+
+TEST(Hints, ForAResultOutOfRangeStandBesideTheValueItWouldHaveChanged) {
+    Window w(false);
+    w.session.run("Label3_Click");
+    w.pickLeft(u'M', "MASS2");
+    w.session.run("Command9_Click");
+    const EventHandler& pressRightMass = *findEvent(*categoryButtonRow(Side::Right, u'M'), EventKind::MouseDown);
+    auto pickRight = [&](std::string_view item) {
+        w.session.run("Label5_MouseDown", 1);
+        w.session.run(pressRightMass, 1);
+        ASSERT_EQ(w.session.choose(*findMenuItemRow(item)), Session::Pick::Chosen) << item;
+    };
+    pickRight("MASS3");  // kg = lb
+    w.session.doubleClick(leftPart(Place::Value));
+    ASSERT_TRUE(w.session.type(w.form.Text2, u"1e308"));
+    ASSERT_TRUE(w.session.enter(w.form.Text2));
+    ASSERT_TRUE(w.platform.hint.has_value());
+    EXPECT_EQ(w.platform.hintControl, "Text2") << "the edit stays open on the value, the hint beside it";
+    const std::u16string why = *w.platform.hint;
+    ASSERT_TRUE(w.session.type(w.form.Text2, u"1e300"));
+    ASSERT_TRUE(w.session.enter(w.form.Text2));
+    pickRight("MASS8");  // 2.2e300 lb in ng
+    ASSERT_TRUE(w.platform.hint.has_value());
+    EXPECT_EQ(w.platform.hintControl, "Label1") << "beside the right value the change left as it was";
+    EXPECT_EQ(*w.platform.hint, why);
 }
 
 TEST(Snapshot, RestoredIntoAnotherWindowRaisesThatWindowsOwnChangeEvents) {

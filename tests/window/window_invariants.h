@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -67,6 +68,12 @@ inline std::optional<std::string> brokenWindowInvariant(const Form1State& form) 
     const Label& right = labelOf(form, *equationPartRow(Side::Right, Place::Value));
     if (const auto value = parseNumberStrict(right.Caption); value && !std::isfinite(*value)) {
         return "the right value " + quoted(right.Caption) + " is no finite number";
+    }
+    // Below the smallest normal double a value has lost digits, and so would every
+    // conversion through it.
+    if (const auto value = parseNumberStrict(right.Caption);
+        value && *value != 0 && std::fabs(*value) < std::numeric_limits<double>::min()) {
+        return "the right value " + quoted(right.Caption) + " is a subnormal";
     }
     return std::nullopt;
 }

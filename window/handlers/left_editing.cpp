@@ -2,6 +2,7 @@
 // units go (and commits a typed unit expression), a double click opens an edit
 // box, and the timers mirror what is typed into the labels.
 #include <cmath>
+#include <utility>
 
 #include "catalogue.h"
 #include "form1_impl.h"
@@ -80,7 +81,7 @@ double proportional(double newLeft, double oldLeft, double oldRight) {
     const double scaled =
         std::ldexp(newMantissa / oldMantissa * rightMantissa, newExponent - oldExponent + rightExponent);
     // A true result below the smallest double is outside the range as much as one above the largest.
-    if (scaled == 0) throw RuntimeFailure("result outside the double range");
+    if (scaled == 0) throw OutOfRange();
     return scaled;
 }
 
@@ -121,13 +122,14 @@ void Form1::Label2_Click() {
             // A unit edit hidden by set units is still open: the value edit waits for it.
             if (LeftNumeratorEditOpen == 1 || LeftDenominatorEditOpen == 1) return;
             closeValueEdit();
-        } catch (const RuntimeFailure&) {
+        } catch (const RuntimeFailure& failure) {
             // A value whose right side leaves the double range: the edit stays
             // open on it, so it can be corrected, and the next commit rescales.
             ResultRescaled = 0;
             keepValueEditOpen();
             // The commit had already erased the fraction bars: draw them again.
             RedrawDisplay();
+            if (dynamic_cast<const OutOfRange*>(&failure) != nullptr) platform_.showHint(Text2, kOutOfRangeHint);
             throw;
         }
     });
@@ -139,15 +141,29 @@ void Form1::keepValueEditOpen() {
     Timer2.Enabled = true;
 }
 
+// The value typed, or nothing when it cannot be taken: not a number, or a
+// number too small to convert through without losing digits.
 std::optional<double> Form1::typedLeftValue() const {
     const std::u16string& typed = Text2.Text();
-    return typed.empty() ? std::optional<double>(0.0) : parseNumberStrict(typed);
+    if (typed.empty()) return 0.0;
+    if (isTooSmallNumber(typed)) return std::nullopt;
+    return parseNumberStrict(typed);
 }
 
-// Not a number: keep the box open on what was typed, rescale nothing, and say why.
+// Not taken: keep the box open on what was typed, rescale nothing, and say why.
 void Form1::refuseTypedValue() {
     platform_.Beep();
-    platform_.showHint(Text2, u"数値ではありません「" + shortened(Text2.Text()) + u"」");
+    const std::u16string& typed = Text2.Text();
+    std::u16string why;
+    if (isTooSmallNumber(typed)) {
+        // A subnormal would carry its lost digits into every conversion after
+        // it, and one that reads as 0 would become 1, a value nobody typed.
+        why = u"値が小さすぎて扱えません（絶対値 2.2e-308 未満）";
+    } else {
+        why = u"数値ではありません「" + shortened(typed) + u"」";
+        if (isDigitGroupedNumber(typed)) why += u"（桁区切りの「,」は使えません）";
+    }
+    platform_.showHint(Text2, why);
     keepValueEditOpen();
 }
 
@@ -248,7 +264,9 @@ void Form1::Text4_Change() {
 }
 
 bool Form1::refuseUnknownUnits(const std::u16string& expression, TextBox& box) {
+    std::size_t at = 0;  // where the token starts in the expression
     for (const std::u16string& token : splitUnits(expression)) {
+        const std::size_t start = std::exchange(at, at + token.size() + 1);
         if (!categoryOfSymbol(token).empty()) continue;
         // An empty token (a leading, trailing or doubled separator) is named by
         // the expression around it: empty quotes would say nothing. Known units
@@ -261,6 +279,12 @@ bool Form1::refuseUnknownUnits(const std::u16string& expression, TextBox& box) {
                                                         !categoryOfSymbol(token.substr(0, slash)).empty() &&
                                                         !categoryOfSymbol(token.substr(slash + 1)).empty()) {
             text += u"\r「/」の後の単位は分母の欄に入れてください";
+        }
+        if (token.empty()) {
+            // The separator beside the gap, as the person typed it (･ or ・): the
+            // one after it, or before it at the end.
+            const char16_t separator = expression[start < expression.size() ? start : start - 1];
+            text += u"\r「" + std::u16string(1, separator) + u"」の前後に単位がありません";
         }
         platform_.MsgBox(text, 48, kMessageTitle);
         // Nothing typed is lost: the box stays open and keeps mirroring.
