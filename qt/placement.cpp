@@ -38,17 +38,16 @@ QSize sizeBeside(const QRect& main, const QSize& preferred, const QSize& least, 
 
 QPoint besideMainWindow(const QRect& main, const QSize& size, const QRect& room, int gap) {
     const std::array<QPoint, 4> sides = {
-        QPoint(main.right() + 1 + gap, main.top()),            // right
-        QPoint(main.left() - gap - size.width(), main.top()),  // left
-        QPoint(main.left(), main.bottom() + 1 + gap),          // below
-        QPoint(main.left(), main.top() - gap - size.height()), // above
+        QPoint(main.right() + 1 + gap, main.top()),             // right
+        QPoint(main.left() - gap - size.width(), main.top()),   // left
+        QPoint(main.left(), main.bottom() + 1 + gap),           // below
+        QPoint(main.left(), main.top() - gap - size.height()),  // above
     };
     for (const QPoint& side : sides) {
         // Sliding along the side keeps it beside; it must not cross the gap.
         const QPoint at = inside(side, size, room);
         const QRect frame(at, size);
-        if (room.contains(frame) && !main.intersects(frame) &&
-            (at.x() == side.x() || at.y() == side.y())) {
+        if (room.contains(frame) && !main.intersects(frame) && (at.x() == side.x() || at.y() == side.y())) {
             return at;
         }
     }
@@ -106,8 +105,7 @@ private:
         if (!framed && ++tries_ < 40) return;
         timer_.stop();
         if (framed && main_ != nullptr) {
-            const QPoint at =
-                besideMainWindow(main_->frameGeometry(), window_->frameGeometry().size(), roomFor(main_));
+            const QPoint at = besideMainWindow(main_->frameGeometry(), window_->frameGeometry().size(), roomFor(main_));
             if (window_->frameGeometry().topLeft() != at) window_->move(at);
         }
         deleteLater();
