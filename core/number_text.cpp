@@ -208,9 +208,9 @@ DecimalDigits decimalDigits(double value, int significant) {
                                       std::chars_format::scientific, std::max(significant, 1) - 1);
     const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t e = text.find('e');
-    for (std::size_t i = 0; i < e; ++i) {
-        if (text[i] != '.') out.digits += text[i];
-    }
+    out.digits.reserve(e);
+    out.digits += text[0];
+    if (e > 2) out.digits.append(text.substr(2, e - 2));  // the digits after "d."
     std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), out.exponent);
     return out;
 }

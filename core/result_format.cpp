@@ -1,6 +1,7 @@
 #include "result_format.h"
 
 #include <cmath>
+#include <utility>
 
 #include "internal/decimal_digits.h"
 #include "number_text.h"
@@ -12,10 +13,11 @@ namespace {
 // Correctly rounded digits well past the cut decide the rounding; only when they
 // cannot (a five followed by zeros, or a four followed by nines) are the exact
 // digits fetched, so ties are found exactly without paying for it every time.
-DecimalDigits roundHalfAway(double value, int keep) {
-    constexpr int kProbe = 40;
+constexpr int kProbe = 40;
+
+// The same, from the value's first kProbe digits already at hand.
+DecimalDigits roundHalfAway(double value, int keep, DecimalDigits d) {
     constexpr int kExact = 780;  // enough for the exact expansion of any double
-    DecimalDigits d = decimalDigits(value, kProbe);
     auto ambiguous = [&](const DecimalDigits& probe) {
         if (keep >= kProbe) return false;
         const std::string tail = probe.digits.substr(static_cast<std::size_t>(keep) + 1);
@@ -53,6 +55,10 @@ DecimalDigits roundHalfAway(double value, int keep) {
     return out;
 }
 
+DecimalDigits roundHalfAway(double value, int keep) {
+    return roundHalfAway(value, keep, decimalDigits(value, kProbe));
+}
+
 std::string trimZeros(std::string s) {
     while (!s.empty() && s.back() == '0') s.pop_back();
     return s;
@@ -76,9 +82,9 @@ std::string fixed(double value, int fractionDigits, bool zeroBeforePoint) {
     std::string units;  // the value in units of the last place, as decimal digits
     if (value != 0) {
         // The exponent of the value itself; rounding to a single digit could bump it.
-        const DecimalDigits probe = decimalDigits(value, 40);
+        DecimalDigits probe = decimalDigits(value, kProbe);
         const int keep = probe.exponent + 1 + fractionDigits;
-        const DecimalDigits d = roundHalfAway(value, keep);
+        const DecimalDigits d = roundHalfAway(value, keep, std::move(probe));
         // d is digits x 10^(exponent - size + 1); bring it to units of 10^-fractionDigits.
         const int shift = d.exponent - static_cast<int>(d.digits.size()) + 1 + fractionDigits;
         units = d.digits == "0" ? "0" : d.digits + std::string(static_cast<std::size_t>(std::max(shift, 0)), '0');

@@ -1,6 +1,8 @@
 #include "client_area.h"
 
 #include <QPainter>
+#include <QTimer>
+#include <utility>
 
 #include "form1_state.h"
 
@@ -31,6 +33,7 @@ void ClientArea::paintEvent(QPaintEvent*) {
         const bool across = l.x1 == 0 && l.x2 == form_.Width && l.y1 == l.y2;
         line(l.x1, l.y1, across ? static_cast<float>(scale_.toTwips(width())) : l.x2, l.y2, l.colour);
     }
+    if (afterFirstFrame_) QTimer::singleShot(0, this, std::exchange(afterFirstFrame_, nullptr));
 }
 
 }  // namespace quantivex

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "conversions.h"
 
@@ -13,6 +14,8 @@ struct Form1State;
 class ClientArea : public QWidget {
 public:
     ClientArea(const Form1State& form, const TwipScale& scale, QWidget* parent);
+    // Called once, when the first frame has been painted.
+    void afterFirstFrame(std::function<void()> then) { afterFirstFrame_ = std::move(then); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -20,6 +23,7 @@ protected:
 private:
     const Form1State& form_;
     const TwipScale& scale_;
+    std::function<void()> afterFirstFrame_;
 };
 
 }  // namespace quantivex

@@ -16,6 +16,11 @@ QString nameOf(const ControlRow& row) {
 
 }  // namespace
 
+FontText fontTextOf(const ControlRow& row) {
+    // Only the parts of the equation and the edit boxes show what a person typed.
+    return row.role == Role::EquationPart || row.role == Role::EditBox ? FontText::Typed : FontText::Fixed;
+}
+
 QString accessibleNameOf(const ControlRow& row) {
     const std::u16string_view name = row.accessibleName.empty() ? row.caption : row.accessibleName;
     return QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size()));
@@ -28,11 +33,11 @@ ControlWidgets::ControlWidgets(Form1& form, QWidget* clientArea, ViewInputs& inp
             [&](auto member) {
                 using M = decltype(member);
                 if constexpr (std::is_same_v<M, Label Form1State::*>) {
-                    createLabel(row, form.*member);
+                    labels_.push_back({&row, &(form.*member), nullptr});
                 } else if constexpr (std::is_same_v<M, CommandButton Form1State::*>) {
-                    createButton(row, form.*member);
+                    buttons_.push_back({&row, &(form.*member), nullptr});
                 } else if constexpr (std::is_same_v<M, TextBox Form1State::*>) {
-                    createBox(row, form.*member);
+                    boxes_.push_back({&row, &(form.*member), nullptr});
                 } else if constexpr (std::is_same_v<M, Timer Form1State::*>) {
                     createTimer(row, form.*member);
                 }
@@ -40,14 +45,35 @@ ControlWidgets::ControlWidgets(Form1& form, QWidget* clientArea, ViewInputs& inp
             },
             row.member);
     }
-    // The window stacks its controls in creation order from the top down: the
-    // edit boxes lie above the labels they overlay, the guide texts above the
-    // empty unit labels.
-    const QObjectList created = client_->children();
-    for (auto it = created.rbegin(); it != created.rend(); ++it) {
-        if (auto* w = qobject_cast<QWidget*>(*it)) w->raise();
+}
+
+bool ControlWidgets::createShowing() {
+    bool created = false;
+    for (auto& l : labels_) {
+        if (l.widget == nullptr && l.model->Visible) created = stack(*l.row, l.widget = createLabel(*l.row, *l.model));
     }
-    orderForTab();
+    for (auto& b : buttons_) {
+        if (b.widget == nullptr && b.model->Visible) created = stack(*b.row, b.widget = createButton(*b.row, *b.model));
+    }
+    for (auto& b : boxes_) {
+        if (b.widget == nullptr && b.model->Visible) created = stack(*b.row, b.widget = createBox(*b.row, *b.model));
+    }
+    return created;
+}
+
+// The window stacks its controls in creation order from the top down: the
+// edit boxes lie above the labels they overlay, the guide texts above the
+// empty unit labels. A widget made later goes straight to its place.
+bool ControlWidgets::stack(const ControlRow& row, QWidget* widget) {
+    const auto place = &row - controlRows().data();
+    const auto above = stacked_.lower_bound(place);
+    if (above == stacked_.begin()) {
+        widget->raise();
+    } else {
+        widget->stackUnder(std::prev(above)->second);
+    }
+    stacked_.emplace(place, widget);
+    return true;
 }
 
 QWidget* ControlWidgets::widgetOf(const Control& control) const {
@@ -59,10 +85,10 @@ QWidget* ControlWidgets::widgetOf(const Control& control) const {
 // A part of the equation also takes the focus by Tab (never by a click, so
 // clicks behave as before) and its keys: on a left part Space clicks and Enter
 // or F2 double-clicks; on a right unit part Space and Enter press it.
-void ControlWidgets::createLabel(const ControlRow& row, Label& model) {
+EquationLabel* ControlWidgets::createLabel(const ControlRow& row, Label& model) {
     auto* w = new EquationLabel(client_);
     w->setObjectName(nameOf(row));
-    w->setFont(toQFont(model.font));
+    w->setFont(toQFont(model.font, fontTextOf(row)));
     w->setAlignment(Qt::AlignCenter);
     w->setAutoFillBackground(true);
     w->setContextMenuPolicy(Qt::PreventContextMenu);  // a right press is the window's MouseDown
@@ -89,14 +115,14 @@ void ControlWidgets::createLabel(const ControlRow& row, Label& model) {
             if (press != nullptr) inputs_.onEvent(*press, 1);
         });
     }
-    labels_.push_back({&row, &model, w});
     byControl_.emplace(&model, w);
+    return w;
 }
 
 // A workflow button reports its click; a category button its press and release,
 // and the popup menu it opens takes the release. Space, Enter and a screen
 // reader's Press click a category button, which then opens its menu beside it.
-void ControlWidgets::createButton(const ControlRow& row, CommandButton& model) {
+QPushButton* ControlWidgets::createButton(const ControlRow& row, CommandButton& model) {
     QPushButton* w = nullptr;
     if (const EventHandler* down = findEvent(row, EventKind::MouseDown)) {
         auto* category = new CategoryButton(client_);
@@ -122,14 +148,14 @@ void ControlWidgets::createButton(const ControlRow& row, CommandButton& model) {
     w->setContextMenuPolicy(Qt::PreventContextMenu);
     w->setText(toQString(model.Caption));
     w->setAccessibleName(accessibleNameOf(row));
-    w->setFont(toQFont(model.font));
-    buttons_.push_back({&row, &model, w});
+    w->setFont(toQFont(model.font, FontText::Fixed));
     byControl_.emplace(&model, w);
+    return w;
 }
 
 // Typing goes to the model through the session, which screens it and sets the
 // box's text (raising Change); Enter commits and Escape abandons the edit.
-void ControlWidgets::createBox(const ControlRow& row, TextBox& model) {
+EditBox* ControlWidgets::createBox(const ControlRow& row, TextBox& model) {
     auto* w = new EditBox(client_);
     w->setObjectName(nameOf(row));
     w->setFont(toQFont(model.font));
@@ -141,8 +167,8 @@ void ControlWidgets::createBox(const ControlRow& row, TextBox& model) {
                      [this, box](const QString& text) { inputs_.type(*box, fromQString(text)); });
     QObject::connect(w, &QLineEdit::returnPressed, [this, box] { inputs_.enter(*box); });
     QObject::connect(w, &EditBox::escapePressed, [this, box] { inputs_.escape(*box); });
-    boxes_.push_back({&row, &model, w});
     byControl_.emplace(&model, w);
+    return w;
 }
 
 void ControlWidgets::createTimer(const ControlRow& row, Timer& model) {
@@ -159,7 +185,9 @@ void ControlWidgets::orderForTab() {
     // The workflow buttons in the workflow's order, which their tab indexes keep.
     std::vector<const Bound<CommandButton, QPushButton>*> workflow;
     std::vector<const Bound<CommandButton, QPushButton>*> categories;
-    for (const auto& b : buttons_) (b.row->role == Role::WorkflowButton ? workflow : categories).push_back(&b);
+    for (const auto& b : buttons_) {
+        if (b.widget != nullptr) (b.row->role == Role::WorkflowButton ? workflow : categories).push_back(&b);
+    }
     std::sort(workflow.begin(), workflow.end(),
               [](const auto* a, const auto* b) { return a->model->TabIndex < b->model->TabIndex; });
     for (const auto* b : workflow) order.push_back(b->widget);
@@ -167,7 +195,8 @@ void ControlWidgets::orderForTab() {
     // the equation reads left side, then right, each value, numerator, denominator.
     std::vector<const Bound<Label, EquationLabel>*> parts;
     for (const auto& l : labels_) {
-        if (l.row->role == Role::EquationPart && l.row->place != Place::Sign) parts.push_back(&l);
+        if (l.widget != nullptr && l.row->role == Role::EquationPart && l.row->place != Place::Sign)
+            parts.push_back(&l);
     }
     std::sort(parts.begin(), parts.end(), [](const auto* a, const auto* b) {
         return std::pair(a->row->side, a->row->place) < std::pair(b->row->side, b->row->place);
@@ -176,7 +205,7 @@ void ControlWidgets::orderForTab() {
         order.push_back(l->widget);
         if (const ControlRow* box = editBoxOf(*l->row)) {
             for (const auto& b : boxes_) {
-                if (b.row == box) order.push_back(b.widget);
+                if (b.row == box && b.widget != nullptr) order.push_back(b.widget);
             }
         }
     }
@@ -185,6 +214,9 @@ void ControlWidgets::orderForTab() {
         return std::pair(!a->model->Visible, a->model->Left) < std::pair(!b->model->Visible, b->model->Left);
     });
     for (const auto* b : categories) order.push_back(b->widget);
+    // Only Tab stops are chained: Qt leaves a widget that takes no focus where
+    // it is, so one that becomes a stop later is chained then.
+    std::erase_if(order, [](const QWidget* w) { return w->focusPolicy() == Qt::NoFocus; });
     if (order == tabOrder_) return;
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     tabOrder_ = std::move(order);

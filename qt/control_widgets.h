@@ -1,12 +1,15 @@
-// The Qt widgets of the window's controls, built once from the window's table:
-// one widget per control, named for screen readers as the table says, stacked
-// as the window stacks its controls, in the keyboard's order, and bound to the
-// inputs they report. It also keeps the one map from a control of the model to
-// its widget.
+// The Qt widgets of the window's controls, from the window's table: one widget
+// per control, made when the control first shows (the first frame waits for
+// nothing it does not show), named for screen readers as the table says,
+// stacked as the window stacks its controls, in the keyboard's order, and
+// bound to the inputs they report. It also keeps the one map from a control of
+// the model to its widget.
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -46,12 +49,17 @@ public:
     struct Bound {
         const ControlRow* row;
         Model* model;
-        Widget* widget;
+        Widget* widget;  // null until the control first shows
     };
 
     ControlWidgets(Form1& form, QWidget* clientArea, ViewInputs& inputs);
 
-    // The widget of a control, or null for one without (a timer, a line).
+    // Makes the widgets of the controls that show now and have none yet; true
+    // when it made one.
+    bool createShowing();
+
+    // The widget of a control, or null for one without (a timer, a line, one
+    // that has never shown).
     QWidget* widgetOf(const Control& control) const;
 
     // Chains the widgets for Tab in the order the eye reads the window: the
@@ -66,10 +74,11 @@ public:
     const std::vector<Bound<Timer, QTimer>>& timers() const { return timers_; }
 
 private:
-    void createLabel(const ControlRow& row, Label& model);
-    void createButton(const ControlRow& row, CommandButton& model);
-    void createBox(const ControlRow& row, TextBox& model);
+    EquationLabel* createLabel(const ControlRow& row, Label& model);
+    QPushButton* createButton(const ControlRow& row, CommandButton& model);
+    EditBox* createBox(const ControlRow& row, TextBox& model);
     void createTimer(const ControlRow& row, Timer& model);
+    bool stack(const ControlRow& row, QWidget* widget);
 
     QWidget* client_;
     ViewInputs& inputs_;
@@ -78,10 +87,13 @@ private:
     std::vector<Bound<TextBox, EditBox>> boxes_;
     std::vector<Bound<Timer, QTimer>> timers_;
     std::unordered_map<const Control*, QWidget*> byControl_;
-    std::vector<QWidget*> tabOrder_;  // as last chained
+    std::vector<QWidget*> tabOrder_;              // as last chained
+    std::map<std::ptrdiff_t, QWidget*> stacked_;  // by place in the table
 };
 
 // What a screen reader calls a control: the table's name, else its caption.
 QString accessibleNameOf(const ControlRow& row);
+// Whether a control's texts are the program's own or may hold what a person typed.
+FontText fontTextOf(const ControlRow& row);
 
 }  // namespace quantivex

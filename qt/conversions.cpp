@@ -25,7 +25,7 @@ QColor toQColor(uint32_t colour, const QPalette& palette) {
                   static_cast<int>((colour >> 16) & 0xFF));
 }
 
-QFont toQFont(const Font& font) {
+QFont toQFont(const Font& font, FontText text) {
     // The window names the fonts it was designed with; IPA fonts stand in for them
     // (proportional for the P Gothic, fixed-pitch for FixedSys), then any Japanese font.
     const QString name = toQString(font.name);
@@ -41,6 +41,10 @@ QFont toQFont(const Font& font) {
     f.setFamilies(families);
     f.setPointSizeF(font.size);
     if (name == QStringLiteral("FixedSys")) f.setStyleHint(QFont::Monospace);
+    if (text == FontText::Fixed) f.setStyleStrategy(QFont::NoFontMerging);
+    // Outlines as drawn, without hinting: Japanese glyphs keep their design, and
+    // the first frame does not wait for the auto-hinter to study each font.
+    f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
 

@@ -12,7 +12,7 @@
 
 namespace quantivex {
 
-inline QString toQString(const std::u16string& s) {
+inline QString toQString(std::u16string_view s) {
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
 }
 
@@ -34,7 +34,14 @@ private:
 // A colour of the model, with system-colour indexes mapped to palette roles.
 QColor toQColor(uint32_t colour, const QPalette& palette);
 
-// The model's font, with its face substituted by an installed Japanese font.
-QFont toQFont(const Font& font);
+// What a font draws: texts fixed in the program, whose characters the Japanese
+// fonts all hold, or text a person may type, any character at all.
+enum class FontText { Fixed, Typed };
+
+// The model's font, with its face substituted by an installed Japanese font. A
+// font for fixed texts never looks for other fonts to merge in: that search
+// goes through every installed font, once for each script, and costs start-up
+// time and memory for characters these texts never hold.
+QFont toQFont(const Font& font, FontText text = FontText::Typed);
 
 }  // namespace quantivex

@@ -51,14 +51,20 @@ MainWindow::MainWindow(QWidget* parent)
     registerResources();
     if (const QScreen* s = screen()) scale_ = TwipScale(s->logicalDotsPerInchX());
     setWindowTitle(toQString(form_->Caption));
-    // Every window of the program (help, message boxes) carries its icon.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quantivex-32.png")));
-    setWindowIcon(QApplication::windowIcon());
     // The window's size is the equation's business: no resizing, no maximising.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    // The window's own font throughout, the menu bar and message boxes too: the
+    // default face would need a search of every installed font for Japanese.
+    setFont(toQFont(Font{std::u16string(kDefaultFont.name), kDefaultFont.size}, FontText::Fixed));
     createMenuBar();
     client_ = new ClientArea(*form_, scale_, this);
+    // Every window of the program (help, message boxes) carries its icon. The
+    // title bar shows it a moment later: the first frame does not wait for it.
+    client_->afterFirstFrame([this] {
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quantivex-32.png")));
+        setWindowIcon(QApplication::windowIcon());
+    });
     setBackground(client_, form_->BackColor, QPalette::Window);
     setCentralWidget(client_);
     widgets_ = std::make_unique<ControlWidgets>(*form_, client_, static_cast<ViewInputs&>(*this));
@@ -159,7 +165,7 @@ void MainWindow::syncPopup() {
     }
     auto* popup = new QMenu(this);
     popup->setAttribute(Qt::WA_DeleteOnClose);
-    popup->setObjectName(QString::fromStdString(menu->name));
+    popup->setObjectName(QString::fromLatin1(menu->name.data(), static_cast<qsizetype>(menu->name.size())));
     for (const MenuItemRow& item : menuItemRows()) {
         if (&((*form_).*item.owner) != menu) continue;
         const MenuItem& shown = menu->items[item.index];
@@ -191,14 +197,18 @@ void MainWindow::syncPopup() {
 // ---- the sync: the only code that writes widget properties ----
 
 void MainWindow::sync() {
+    widgets_->createShowing();
     for (const auto& [row, model, w] : widgets_->labels()) {
+        if (w == nullptr) continue;
         setGeometryFrom(w, *model, scale_);
         const QString text = toQString(model->Caption);
         if (w->text() != text) {
             w->setText(text);
             w->setAccessibleDescription(text);  // a screen reader reads the label's text with its name
         }
-        w->fitText(toQFont(model->font));
+        // Fitted when it shows: measuring a text loads its font, and nothing
+        // hidden needs one yet.
+        if (model->Visible) w->fitText(toQFont(model->font, fontTextOf(*row)));
         setBackground(w, model->BackColor, QPalette::Window);
         // A part of the equation takes the Tab only while the eye can see it:
         // an empty one in the window's own colour is no stop.
@@ -207,8 +217,11 @@ void MainWindow::sync() {
             w->setFocusPolicy(seen ? Qt::TabFocus : Qt::NoFocus);
         }
     }
-    for (const auto& [row, model, w] : widgets_->buttons()) setGeometryFrom(w, *model, scale_);
+    for (const auto& [row, model, w] : widgets_->buttons()) {
+        if (w != nullptr) setGeometryFrom(w, *model, scale_);
+    }
     for (const auto& [row, model, w] : widgets_->boxes()) {
+        if (w == nullptr) continue;
         const QString text = toQString(model->Text());
         if (w->text() != text) w->setText(text);
         const bool opening = model->Visible && !w->isVisibleTo(client_);
@@ -255,7 +268,7 @@ void MainWindow::syncClientSize() {
     const int frame = std::max(0, frameGeometry().width() - geometry().width());
     int width = scale_.toPixels(form_->Width) - frame;
     for (const auto& [row, model, w] : widgets_->labels()) {
-        if (model->Visible) width = std::max(width, w->geometry().right() + 1 + kEquationMargin);
+        if (model->Visible && w != nullptr) width = std::max(width, w->geometry().right() + 1 + kEquationMargin);
     }
     const QSize client(width, scale_.toPixels(kClientHeight));
     if (client_->size() != client) client_->setFixedSize(client);

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "conversions.h"
+#include "form1_table.h"
 #include "placement.h"
 
 namespace quantivex {
@@ -63,6 +64,8 @@ void MessageBoxes::showNext() {
     auto* box =
         new QMessageBox(iconOf(message.style), toQString(message.title), text, buttonsOf(message.style), window_);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // A message may quote what a person typed, in any script.
+    box->setFont(toQFont(Font{std::u16string(kDefaultFont.name), kDefaultFont.size}, FontText::Typed));
     // A short text makes a narrow box, and the window manager then cuts its
     // title: keep the box wide enough for the title and the frame's buttons.
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {

@@ -17,7 +17,7 @@ void MainWindow::createMenuBar() {
     // The access key shown the Japanese way, after the caption: ヘルプ(H). Alt+H
     // opens the menu, and so does F10, as on other desktops.
     QMenu* help = menuBar()->addMenu(toQString(form_->HLP.Caption) + QStringLiteral("(&H)"));
-    help->setObjectName(QString::fromStdString(form_->HLP.name));
+    help->setObjectName(QString::fromLatin1(form_->HLP.name.data(), static_cast<qsizetype>(form_->HLP.name.size())));
     auto* menuKey = new QAction(this);
     menuKey->setObjectName(QStringLiteral("menuBarKey"));
     menuKey->setShortcut(QKeySequence(Qt::Key_F10));

@@ -1,10 +1,16 @@
 // The toolkit-neutral control model: plain structs whose fields carry the
 // window's property names. Geometry is in twips, colours are 0x00BBGGRR.
+// Names and fixed texts are views of the window's constant tables, so a copy
+// of the whole window (undo keeps many) copies only what can change.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -29,13 +35,13 @@ constexpr bool isSystemColour(uint32_t colour) {
 }
 
 struct Font {
-    std::u16string name;
+    std::u16string_view name;
     float size = 9;  // points
     bool operator==(const Font&) const = default;
 };
 
 struct Control {
-    std::string name;
+    std::string_view name;
     float Left = 0;
     float Top = 0;
     float Width = 0;
@@ -80,7 +86,7 @@ private:
 };
 
 struct LineControl {
-    std::string name;
+    std::string_view name;
     float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
     bool Visible = true;
     uint32_t BorderColor = kBlack;
@@ -89,27 +95,49 @@ struct LineControl {
 
 // A timer only carries its state; the front-end ticks it.
 struct Timer {
-    std::string name;
+    std::string_view name;
     bool Enabled = false;
     int Interval = 0;  // milliseconds
     bool operator==(const Timer&) const = default;
 };
 
 struct MenuItem {
-    std::string name;
-    std::u16string Caption;  // "-" is a separator
+    std::string_view name;
+    std::u16string_view Caption;  // "-" is a separator
     bool Visible = true;
     bool Enabled = true;
     bool isSeparator() const { return Caption == u"-"; }
     bool operator==(const MenuItem&) const = default;
 };
 
+// The items of a menu: a few, fixed when the window is made, kept in place.
+class MenuItems {
+public:
+    static constexpr std::size_t kCapacity = 12;
+    void push_back(const MenuItem& item) {
+        if (size_ == kCapacity) throw std::length_error("more items than a menu holds");
+        items_[size_++] = item;
+    }
+    std::size_t size() const { return size_; }
+    MenuItem& operator[](std::size_t i) { return items_[i]; }
+    const MenuItem& operator[](std::size_t i) const { return items_[i]; }
+    MenuItem* begin() { return items_.data(); }
+    MenuItem* end() { return items_.data() + size_; }
+    const MenuItem* begin() const { return items_.data(); }
+    const MenuItem* end() const { return items_.data() + size_; }
+    bool operator==(const MenuItems&) const = default;
+
+private:
+    std::array<MenuItem, kCapacity> items_{};
+    std::size_t size_ = 0;
+};
+
 struct Menu {
-    std::string name;
+    std::string_view name;
     std::u16string Caption;
     bool Visible = true;  // shown in the menu bar; popup-only menus are not
     bool Enabled = true;
-    std::vector<MenuItem> items;
+    MenuItems items;
 
     MenuItem* item(std::string_view itemName) {
         for (MenuItem& i : items) {

@@ -32,7 +32,7 @@ public:
     void showHelp(const std::u16string& file, int command, int32_t context) override {
         helpCalls.push_back({file, command, context});
     }
-    void setFocus(const Control& control) override { focus = control.name; }
+    void setFocus(const Control& control) override { focus = std::string(control.name); }
     void endProgram() override { ended = true; }
     void showHint(const Control& near, const std::u16string& text) override {
         hint = text;

@@ -1,5 +1,6 @@
 #include "events.h"
 
+#include <array>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -79,11 +80,17 @@ public:
             }
             add(item.name, EventKind::Click, std::move(run)).item = &item;
         }
-        for (const EventHandler& h : handlers) byName.emplace(h.name, &h);
+        for (const EventHandler& h : handlers) {
+            byName.emplace(h.name, &h);
+            if (h.row != nullptr) byControl[h.row - controlRows().data()][static_cast<std::size_t>(h.kind)] = &h;
+        }
     }
 
     std::vector<EventHandler> handlers;
     std::unordered_map<std::string_view, const EventHandler*> byName;
+    // Each control's events by kind.
+    std::vector<std::array<const EventHandler*, 8>> byControl =
+        std::vector<std::array<const EventHandler*, 8>>(controlRows().size());
 
 private:
     EventHandler& add(std::string_view control, EventKind kind, std::function<void(Form1&, int16_t)> run) {
@@ -112,10 +119,9 @@ const EventHandler* findEventHandler(std::string_view name) {
 }
 
 const EventHandler* findEvent(const ControlRow& control, EventKind kind) {
-    for (const EventHandler& h : table().handlers) {
-        if (h.row == &control && h.kind == kind) return &h;
-    }
-    return nullptr;
+    const auto& byControl = table().byControl;
+    const auto place = static_cast<std::size_t>(&control - controlRows().data());
+    return place < byControl.size() ? byControl[place][static_cast<std::size_t>(kind)] : nullptr;
 }
 
 const EventHandler& eventOf(const MenuItemRow& item) {

@@ -12,12 +12,12 @@ namespace quantivex {
 namespace {
 
 Font fontOf(const FontSpec& font) {
-    return {std::u16string(font.name), font.size};
+    return {font.name, font.size};
 }
 
 template <typename C>
 void createVisible(C& c, const ControlRow& row) {
-    c.name = std::string(row.name);
+    c.name = row.name;
     c.Left = row.left;
     c.Top = row.top;
     c.Width = row.width;
@@ -108,10 +108,9 @@ void Form1::createControls() {
             [&](auto member) {
                 using M = decltype(member);
                 if constexpr (std::is_same_v<M, std::size_t>) {
-                    Line1[member] = {std::string(row.name), row.from.x,   row.from.y, row.to.x, row.to.y,
-                                     row.visible,           row.backColor};
+                    Line1[member] = {row.name, row.from.x, row.from.y, row.to.x, row.to.y, row.visible, row.backColor};
                 } else if constexpr (std::is_same_v<M, Timer Form1State::*>) {
-                    this->*member = {std::string(row.name), false, row.interval};
+                    this->*member = {row.name, false, row.interval};
                 } else if constexpr (std::is_same_v<M, TextBox Form1State::*>) {
                     createVisible(this->*member, row);
                 } else {
@@ -126,7 +125,7 @@ void Form1::createControls() {
 void Form1::createMenus() {
     for (const MenuRow& row : menuRows()) {
         Menu& m = this->*row.member;
-        m.name = std::string(row.name);
+        m.name = row.name;
         const Category* category = nullptr;
         for (const Category& c : categories()) {
             if (c.menuName == row.name) category = &c;
@@ -134,10 +133,8 @@ void Form1::createMenus() {
         // The unit menus are popup menus only, not in the menu bar.
         m.Caption = category != nullptr ? std::u16string(category->name) : u"ヘルプ";
         m.Visible = category == nullptr;
-        for (const MenuItemRow& item : menuItemRows()) {
-            if (item.owner == row.member) m.items.push_back({item.name, item.caption});
-        }
     }
+    for (const MenuItemRow& item : menuItemRows()) (this->*item.owner).items.push_back({item.name, item.caption});
     const auto cats = categories();
     for (std::size_t c = 0; c < cats.size(); ++c) {
         const CategoryRow& row = kCategoryRows[c];

@@ -169,6 +169,15 @@ const ControlRow* editBoxOf(const ControlRow& label) {
     return nullptr;
 }
 
+const ControlRow* labelEditedBy(const ControlRow& box) {
+    for (const ControlRow* label : rowsWithRole(Role::EquationPart)) {
+        if (const auto* member = std::get_if<Label Form1State::*>(&label->member); member && *member == box.edits) {
+            return label;
+        }
+    }
+    return nullptr;
+}
+
 const ControlRow* rowOf(const Form1State& form, const Control& control) {
     for (const ControlRow& r : kControls) {
         if (r.kind != ControlKind::Line && r.kind != ControlKind::Timer && &controlOf(form, r) == &control) return &r;

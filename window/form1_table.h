@@ -379,8 +379,9 @@ std::span<const ControlRow* const> rowsWithRole(Role role);
 std::span<const ControlRow* const> guideTextRows();  // in the guide's order
 const ControlRow* categoryButtonRow(Side side, char16_t category);
 const ControlRow* equationPartRow(Side side, Place place);
-// The edit box that edits a label, or null.
+// The edit box that edits a label, or null; the label an edit box edits.
 const ControlRow* editBoxOf(const ControlRow& label);
+const ControlRow* labelEditedBy(const ControlRow& box);
 // The row of a control of the window, by its address in a state.
 const ControlRow* rowOf(const Form1State& form, const Control& control);
 

@@ -66,7 +66,7 @@ private:
         add(name + ".Visible", [member](const Form1State& f) { return boolean((f.*member).Visible); });
         add(name + ".Enabled", [member](const Form1State& f) { return boolean((f.*member).Enabled); });
         add(name + ".BackColor", [member](const Form1State& f) { return colour((f.*member).BackColor); });
-        add(name + ".FontName", [member](const Form1State& f) { return text((f.*member).font.name); });
+        add(name + ".FontName", [member](const Form1State& f) { return text(std::u16string((f.*member).font.name)); });
         add(name + ".FontSize", [member](const Form1State& f) { return number((f.*member).font.size); });
         add(name + ".TabIndex", [member](const Form1State& f) { return number((f.*member).TabIndex); });
     }
@@ -104,7 +104,7 @@ private:
             if (item.menu != row.name) continue;
             const std::size_t i = item.index;
             add(item.name + ".Caption",
-                [member, i](const Form1State& f) { return text((f.*member).items[i].Caption); });
+                [member, i](const Form1State& f) { return text(std::u16string((f.*member).items[i].Caption)); });
             add(item.name + ".Visible",
                 [member, i](const Form1State& f) { return boolean((f.*member).items[i].Visible); });
             add(item.name + ".Enabled",

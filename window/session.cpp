@@ -50,7 +50,7 @@ std::optional<std::u16string> refusalOfTypedText(std::u16string_view text) {
 
 Session::Session(Form1& form) : form_(form) {
     for (const ControlRow* row : rowsWithRole(Role::EditBox)) {
-        const ControlRow* label = rowOf(form_, form_.*row->edits);
+        const ControlRow* label = labelEditedBy(*row);
         boxes_.push_back({row, &textBoxOf(form_, *row), label, findEvent(*label, EventKind::Click)});
     }
 }
@@ -79,25 +79,33 @@ void Session::dispatch(const EventHandler& event, int16_t button) {
     }
     personActs();
     const bool wasOpen = anyEditOpen(form_);
-    const Moment before = now();
+    // The window is kept as it was only where the event may turn out a step or
+    // open an edit: a copy before every click would cost more than the click.
+    // A commit needs none: it closes an edit, so it always changes the window.
+    const bool onLabel = onEditedLabel(event);
+    const bool opensEdit = !wasOpen && event.kind == EventKind::DblClick && onLabel;
+    const State before = mayBeStep(event) || opensEdit ? snapshot() : nullptr;
     event.run(form_, button);
     if (const Menu* menu = form_.platform().takePopupRequest()) popup_ = menu;
     const bool isOpenNow = anyEditOpen(form_);
-    if (isStep(event, wasOpen) && static_cast<const Form1State&>(form_) != before.state) {
-        if (isCommit(event, wasOpen) && before.beforeEdit) {
+    const bool commit = event.kind == EventKind::Click && wasOpen && !isOpenNow && onLabel;
+    if (commit || (before && mayBeStep(event) && static_cast<const Form1State&>(form_) != *before)) {
+        if (commit && beforeEdit_) {
             // A committed edit is one step from the window before its box opened,
             // whatever was done while it was open.
             undo_.resize(std::min(undo_.size(), editMark_));
-            undo_.push_back({*before.beforeEdit, std::nullopt});
+            undo_.push_back({beforeEdit_, nullptr, 0});
         } else {
-            undo_.push_back(before);
+            undo_.push_back({before, beforeEdit_, editMark_});
         }
         if (undo_.size() > kUndoSteps) forgetOldestStep();
         redo_.clear();
         ++stepsTaken_;
     }
     if (!wasOpen && isOpenNow) {
-        beforeEdit_ = before.state;
+        // Only a double click on a label opens its box; were anything else to,
+        // Escape would put back the window as the event left it.
+        beforeEdit_ = before ? before : snapshot();
         editMark_ = undo_.size();
     } else if (!isOpenNow) {
         beforeEdit_.reset();
@@ -141,7 +149,7 @@ bool Session::dismiss() {
 
 bool Session::type(TextBox& box, std::u16string text) {
     popup_ = nullptr;
-    if (recorder_) record("type " + box.name + " " + toUtf8(text));
+    if (recorder_) record("type " + std::string(box.name) + " " + toUtf8(text));
     if (const auto refusal = refusalOfTypedText(text)) {
         form_.platform().showHint(box, *refusal);
         return false;
@@ -174,7 +182,7 @@ bool Session::enter(TextBox& box) {
     if (!isOpen(box)) return false;
     const EditBox* b = editBoxOf(box);
     if (b->labelClick == nullptr) return false;
-    if (recorder_) record("key " + box.name + " Enter");
+    if (recorder_) record("key " + std::string(box.name) + " Enter");
     dispatch(*b->labelClick, 0);
     return true;
 }
@@ -182,33 +190,31 @@ bool Session::enter(TextBox& box) {
 bool Session::escape(TextBox& box) {
     popup_ = nullptr;
     if (!isOpen(box) || !beforeEdit_) return false;
-    if (recorder_) record("key " + box.name + " Escape");
+    if (recorder_) record("key " + std::string(box.name) + " Escape");
     // Whatever was done while the box was open goes with it. The abandoned edit
     // is no step: what could be redone before it opened still can be.
     undo_.resize(std::min(undo_.size(), editMark_));
-    const Moment start{*beforeEdit_, std::nullopt};
-    restore(start);
+    restore({beforeEdit_, nullptr, 0});
     return true;
 }
 
-// The workflow buttons, every unit pick and every click that commits an edit;
-// a click that only chooses where picks go is none.
-bool Session::isStep(const EventHandler& event, bool editWasOpen) const {
-    if (event.kind != EventKind::Click) return false;
-    if (event.row != nullptr && event.row->role == Role::WorkflowButton) return true;
-    if (event.item != nullptr) return event.item->category != 0;
-    return isCommit(event, editWasOpen);
+// Whether the event is on a label that a box edits.
+bool Session::onEditedLabel(const EventHandler& event) const {
+    return event.row != nullptr &&
+           std::any_of(boxes_.begin(), boxes_.end(), [&](const EditBox& b) { return b.label == event.row; });
 }
 
-// A click on a label that a box edits, which ends the open edit, commits it.
-bool Session::isCommit(const EventHandler& event, bool editWasOpen) const {
-    if (event.kind != EventKind::Click || event.row == nullptr || !editWasOpen || anyEditOpen(form_)) return false;
-    return std::any_of(boxes_.begin(), boxes_.end(), [&](const EditBox& b) { return b.label == event.row; });
+// The workflow buttons and every unit pick; a click that commits an edit is
+// one too (see dispatch), and a click that only chooses where picks go is none.
+bool Session::mayBeStep(const EventHandler& event) const {
+    if (event.kind != EventKind::Click) return false;
+    if (event.row != nullptr) return event.row->role == Role::WorkflowButton;
+    return event.item != nullptr && event.item->category != 0;
 }
 
 void Session::restore(const Moment& moment) {
     form_.platform().hideHint();
-    form_.restore(moment.state);
+    form_.restore(*moment.state);
     beforeEdit_ = moment.beforeEdit;
     // An edit the moment holds open began where it began; without one, steps
     // from here on would belong to the next edit.
@@ -238,8 +244,7 @@ bool Session::undo() {
     if (openBox() != nullptr && undo_.size() <= editMark_) {
         if (!beforeEdit_) return false;
         redo_.push_back(now());
-        const Moment start{*beforeEdit_, std::nullopt};
-        restore(start);
+        restore({beforeEdit_, nullptr, 0});
         return true;
     }
     if (undo_.empty()) return false;

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -102,10 +103,12 @@ public:
 
 private:
     // A state of the window, with the state before its open edit, if one is
-    // open, and the history's size when that edit began.
+    // open, and the history's size when that edit began. States are kept
+    // whole and never changed, so moments share them.
+    using State = std::shared_ptr<const Form1State>;
     struct Moment {
-        Form1State state;
-        std::optional<Form1State> beforeEdit;
+        State state;
+        State beforeEdit;
         std::size_t editMark = 0;
     };
     // An edit box with the click on the label it edits, which commits it.
@@ -115,20 +118,21 @@ private:
         const ControlRow* label;
         const EventHandler* labelClick;
     };
-    Moment now() const { return {form_.snapshot(), beforeEdit_, editMark_}; }
+    State snapshot() const { return std::make_shared<const Form1State>(static_cast<const Form1State&>(form_)); }
+    Moment now() const { return {snapshot(), beforeEdit_, editMark_}; }
     void restore(const Moment& moment);
     void forgetOldestStep();
     void dispatch(const EventHandler& event, int16_t button);
     void personActs();
     void record(const std::string& line) const;
     const EditBox* editBoxOf(const TextBox& box) const;
-    bool isStep(const EventHandler& event, bool editWasOpen) const;
-    bool isCommit(const EventHandler& event, bool editWasOpen) const;
+    bool onEditedLabel(const EventHandler& event) const;
+    bool mayBeStep(const EventHandler& event) const;
 
     Form1& form_;
     std::vector<EditBox> boxes_;
     const Menu* popup_ = nullptr;
-    std::optional<Form1State> beforeEdit_;  // the window just before the open edit began
+    State beforeEdit_;  // the window just before the open edit began
     std::deque<Moment> undo_;
     std::vector<Moment> redo_;
     std::size_t stepsTaken_ = 0;

@@ -378,7 +378,7 @@ private:
     }
     bool step(const ExpectNoHint&) { return !platform_.hint || fail("no hint", "hint " + toUtf8(*platform_.hint)); }
     std::string openPopupName() const {
-        return session_.openPopup() != nullptr ? session_.openPopup()->name : "no popup";
+        return session_.openPopup() != nullptr ? std::string(session_.openPopup()->name) : "no popup";
     }
     bool step(const Choose& c) {
         switch (session_.choose(*findMenuItemRow(c.item))) {
