@@ -68,7 +68,6 @@ MainWindow::MainWindow(QWidget* parent)
     setBackground(client_, form_->BackColor, QPalette::Window);
     setCentralWidget(client_);
     widgets_ = std::make_unique<ControlWidgets>(*form_, client_, static_cast<ViewInputs&>(*this));
-    hint_ = new HintLabel(client_, toQFont(form_->Text2.font));
     messages_ = new MessageBoxes(this);
     createActions();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -144,7 +143,11 @@ void MainWindow::afterInput() {
         if (QWidget* w = widgets_->widgetOf(*focus)) w->setFocus(Qt::OtherFocusReason);
     }
     if (const auto hint = platform_.takeHint()) {
-        hint_->showBeside(toQString(hint->text), hint->near != nullptr ? widgets_->widgetOf(*hint->near) : nullptr);
+        // Made for the first hint: most sessions never need one.
+        if (hint_ == nullptr && !hint->text.empty()) hint_ = new HintLabel(client_, toQFont(form_->Text2.font));
+        if (hint_ != nullptr) {
+            hint_->showBeside(toQString(hint->text), hint->near != nullptr ? widgets_->widgetOf(*hint->near) : nullptr);
+        }
     }
     for (const PendingMessage& m : platform_.takeMessages()) messages_->show(m);
     syncPopup();

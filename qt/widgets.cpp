@@ -20,58 +20,77 @@ int buttonCode(Qt::MouseButton button) {
     }
 }
 
-void EquationLabel::fitText(const QFont& base) {
-    QFont font = base;
-    const double available = width() - 2 * margin() - 2;
-    const double smallest = base.pointSizeF() * 0.8;
-    double size = font.pointSizeF();
-    bool fits = QFontMetricsF(font).horizontalAdvance(text()) <= available;
-    for (int step = 0; step < 64 && !fits && size > smallest; ++step) {
-        const double textWidth = QFontMetricsF(font).horizontalAdvance(text());
-        // Straight to the size that should fit, then down in small steps, as
-        // the width of a text does not follow its size exactly.
-        size = std::max(smallest, std::min(size - 0.25, size * available / textWidth));
-        font.setPointSizeF(size);
-        fits = QFontMetricsF(font).horizontalAdvance(text()) <= available;
-    }
-    if (this->font() != font) setFont(font);
-    if (elided_ != !fits) {
-        elided_ = !fits;
-        update();
-    }
-}
-
 namespace {
 
 constexpr QChar kEllipsis(0x2026);
 
-// The end of a text that fits `width` after a leading "…". The ellipsis gives
-// up to two thirds of its width, so that a narrow label still shows at least
-// the last character typed, legibly.
-struct Elided {
-    QString tail;
-    int ellipsisWidth;
-};
-Elided elidedAtLeft(const QString& text, const QFontMetrics& metrics, int width) {
-    const int ellipsis = metrics.horizontalAdvance(kEllipsis);
-    const int leastEllipsis = std::max(3, ellipsis / 3);
-    // The longest end that leaves the ellipsis a third of its width; one character at least.
-    auto start = text.size();
-    while (start > 0) {
-        auto before = start - 1;
-        if (before > 0 && text[before].isLowSurrogate()) --before;
-        if (start < text.size() && metrics.horizontalAdvance(text.mid(before)) + leastEllipsis > width) break;
-        start = before;
+// Where a text wider than `width` starts to show after a leading "…": its
+// longest end that leaves the ellipsis a third of its width, one character at
+// least, so that a narrow label still shows the last character typed. Found
+// by doubling, then halving, the length tried: a text of a few thousand
+// characters is measured over little more than what shows.
+qsizetype tailStart(const QString& text, const QFontMetrics& metrics, int width) {
+    const int leastEllipsis = std::max(3, metrics.horizontalAdvance(kEllipsis) / 3);
+    auto fits = [&](qsizetype length) {
+        return metrics.horizontalAdvance(text.right(length)) + leastEllipsis <= width;
+    };
+    qsizetype good = 1;  // the last character, always
+    qsizetype bad = text.size() + 1;
+    for (qsizetype length = 2; length <= text.size(); length *= 2) {
+        if (!fits(length)) {
+            bad = length;
+            break;
+        }
+        good = length;
     }
-    const QString tail = text.mid(start);
-    return {tail, std::clamp(width - metrics.horizontalAdvance(tail), 0, ellipsis)};
+    while (bad - good > 1) {
+        const qsizetype middle = good + (bad - good) / 2;
+        if (middle > text.size() || !fits(middle)) {
+            bad = middle;
+        } else {
+            good = middle;
+        }
+    }
+    qsizetype start = text.size() - good;
+    if (start > 0 && text[start].isLowSurrogate()) --start;  // never half a character
+    return start;
 }
 
 }  // namespace
 
+void EquationLabel::fitText(const QFont& base) {
+    // Measuring a long text means shaping it: only a change of the text, the
+    // width or the font asks for it again.
+    if (fitted_.valid && fitted_.text == text() && fitted_.width == width() && fitted_.base == base) return;
+    QFont font = base;
+    const double available = width() - 2 * margin() - 2;
+    const double smallest = base.pointSizeF() * 0.8;
+    double size = font.pointSizeF();
+    double textWidth = QFontMetricsF(font).horizontalAdvance(text());
+    bool fits = textWidth <= available;
+    for (int step = 0; step < 64 && !fits && size > smallest; ++step) {
+        // Straight to the size that should fit, then down in small steps, as
+        // the width of a text does not follow its size exactly.
+        const double previous = size;
+        size = std::max(smallest, std::min(size - 0.25, size * available / textWidth));
+        font.setPointSizeF(size);
+        // Far too wide even at the smallest size: no need to shape it again to know.
+        if (size == smallest && textWidth * smallest / previous > available * 1.25) break;
+        textWidth = QFontMetricsF(font).horizontalAdvance(text());
+        fits = textWidth <= available;
+    }
+    if (this->font() != font) setFont(font);
+    fitted_ = {true, text(), width(), base, fits ? 0 : tailStart(text(), fontMetrics(), shownWidth())};
+    update();
+}
+
+int EquationLabel::shownWidth() const {
+    return contentsRect().width() - 2 * margin();
+}
+
 QString EquationLabel::shownText() const {
-    if (!elided_) return text();
-    return kEllipsis + elidedAtLeft(text(), fontMetrics(), contentsRect().width() - 2 * margin()).tail;
+    if (!fitted_.valid || fitted_.text != text() || fitted_.tailStart == 0) return text();
+    return kEllipsis + text().mid(fitted_.tailStart);
 }
 
 void EquationLabel::mousePressEvent(QMouseEvent* event) {
@@ -109,19 +128,20 @@ void EquationLabel::keyPressEvent(QKeyEvent* event) {
 }
 
 void EquationLabel::paintEvent(QPaintEvent* event) {
-    if (elided_) {
+    const QString shown = shownText();
+    if (shown != text()) {
         QPainter p(this);
         p.setPen(palette().color(foregroundRole()));
         const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-        const Elided shown = elidedAtLeft(text(), fontMetrics(), area.width());
-        const int tailWidth = fontMetrics().horizontalAdvance(shown.tail);
-        const int left = area.left() + (area.width() - shown.ellipsisWidth - tailWidth) / 2;
-        p.drawText(QRect(left + shown.ellipsisWidth, area.top(), tailWidth, area.height()), Qt::AlignVCenter,
-                   shown.tail);
-        // The ellipsis, squeezed to the room the digits leave it.
+        const QString tail = shown.mid(1);
+        const int tailWidth = fontMetrics().horizontalAdvance(tail);
         const int ellipsis = fontMetrics().horizontalAdvance(kEllipsis);
+        // The ellipsis, squeezed to the room the digits leave it.
+        const int ellipsisWidth = std::clamp(area.width() - tailWidth, 0, ellipsis);
+        const int left = area.left() + (area.width() - ellipsisWidth - tailWidth) / 2;
+        p.drawText(QRect(left + ellipsisWidth, area.top(), tailWidth, area.height()), Qt::AlignVCenter, tail);
         p.translate(left, 0);
-        p.scale(static_cast<double>(shown.ellipsisWidth) / std::max(1, ellipsis), 1);
+        p.scale(static_cast<double>(ellipsisWidth) / std::max(1, ellipsis), 1);
         p.drawText(QRect(0, area.top(), ellipsis, area.height()), Qt::AlignVCenter, QString(kEllipsis));
     } else {
         QLabel::paintEvent(event);

@@ -38,8 +38,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    int shownWidth() const;
+
     bool releaseEndsDoubleClick_ = false;
-    bool elided_ = false;
+    // The text as last fitted, and where its shown end starts (0: all of it).
+    struct Fitted {
+        bool valid = false;
+        QString text;
+        int width = 0;
+        QFont base;
+        qsizetype tailStart = 0;
+    } fitted_;
 };
 
 // A button that Enter clicks as well as Space, with a focus frame the eye finds.

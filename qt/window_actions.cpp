@@ -22,7 +22,11 @@ void MainWindow::createMenuBar() {
     menuKey->setObjectName(QStringLiteral("menuBarKey"));
     menuKey->setShortcut(QKeySequence(Qt::Key_F10));
     menuKey->setShortcutContext(Qt::WindowShortcut);
-    connect(menuKey, &QAction::triggered, this, [this, help] { menuBar()->setActiveAction(help->menuAction()); });
+    connect(menuKey, &QAction::triggered, this, [this, help] {
+        menuBar()->setActiveAction(help->menuAction());
+        // As Alt+H does: the first item is ready for Enter.
+        if (!help->actions().isEmpty()) help->setActiveAction(help->actions().constFirst());
+    });
     addAction(menuKey);
     // Escape closes a menu opened from the keyboard, and the menu bar would then
     // keep the keyboard until a second Escape: one is enough, and the focus goes
