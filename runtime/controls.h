@@ -64,6 +64,16 @@ struct CommandButton : Control {
     bool operator==(const CommandButton&) const = default;
 };
 
+// Whom an edit box's Change calls: a plain function and its two arguments, so
+// that a copy of the box (undo keeps many) costs nothing for it.
+struct ChangeHandler {
+    void (*call)(void* window, const void* event) = nullptr;
+    void* window = nullptr;
+    const void* event = nullptr;
+    void operator()() const { call(window, event); }
+    explicit operator bool() const { return call != nullptr; }
+};
+
 // An edit box. Its text changes only through setText, which raises Change when
 // the text really changes, whoever writes it.
 class TextBox : public Control {
@@ -74,7 +84,7 @@ public:
         text_ = std::move(text);
         if (Change) Change();
     }
-    std::function<void()> Change;
+    ChangeHandler Change;
 
     // The box as a person sees it; whom its Change calls is no part of that.
     bool operator==(const TextBox& other) const {
@@ -134,7 +144,7 @@ private:
 
 struct Menu {
     std::string_view name;
-    std::u16string Caption;
+    std::u16string_view Caption;
     bool Visible = true;  // shown in the menu bar; popup-only menus are not
     bool Enabled = true;
     MenuItems items;

@@ -11,6 +11,11 @@
 namespace quantivex {
 namespace {
 
+// A box's Change, raised through the event table as every other event is.
+void raiseChange(void* window, const void* event) {
+    static_cast<const EventHandler*>(event)->run(*static_cast<Form1*>(window), 0);
+}
+
 Font fontOf(const FontSpec& font) {
     return {font.name, font.size};
 }
@@ -131,7 +136,7 @@ void Form1::createMenus() {
             if (c.menuName == row.name) category = &c;
         }
         // The unit menus are popup menus only, not in the menu bar.
-        m.Caption = category != nullptr ? std::u16string(category->name) : u"ヘルプ";
+        m.Caption = category != nullptr ? category->name : u"ヘルプ";
         m.Visible = category == nullptr;
     }
     for (const MenuItemRow& item : menuItemRows()) (this->*item.owner).items.push_back({item.name, item.caption});
@@ -151,7 +156,7 @@ void Form1::bindChangeEvents() {
     for (const ControlRow* row : rowsWithRole(Role::EditBox)) {
         TextBox& box = textBoxOf(*this, *row);
         const EventHandler* change = findEvent(*row, EventKind::Change);
-        box.Change = change == nullptr ? std::function<void()>() : [this, change] { change->run(*this, 0); };
+        box.Change = {change == nullptr ? nullptr : &raiseChange, this, change};
     }
 }
 

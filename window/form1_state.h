@@ -34,7 +34,7 @@ struct Form2 {
 
 struct Form1State {
     // ---- the window itself (outer size and position, twips) ----
-    std::u16string Caption = u"QUANTIVEX";
+    std::u16string_view Caption = u"QUANTIVEX";
     uint32_t BackColor = kSilver;
     float Width = 0;
     float Height = 0;

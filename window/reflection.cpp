@@ -32,7 +32,7 @@ InspectedValue text(const std::u16string& v) {
 class Table {
 public:
     Table() {
-        form("Caption", [](const Form1State& f) { return text(f.Caption); });
+        form("Caption", [](const Form1State& f) { return text(std::u16string(f.Caption)); });
         form("BackColor", [](const Form1State& f) { return colour(f.BackColor); });
         form("Left", [](const Form1State& f) { return geometry(f.Left); });
         form("Top", [](const Form1State& f) { return geometry(f.Top); });
@@ -97,7 +97,7 @@ private:
     void menu(const MenuRow& row) {
         const auto member = row.member;
         const std::string name(row.name);
-        add(name + ".Caption", [member](const Form1State& f) { return text((f.*member).Caption); });
+        add(name + ".Caption", [member](const Form1State& f) { return text(std::u16string((f.*member).Caption)); });
         add(name + ".Visible", [member](const Form1State& f) { return boolean((f.*member).Visible); });
         add(name + ".Enabled", [member](const Form1State& f) { return boolean((f.*member).Enabled); });
         for (const MenuItemRow& item : menuItemRows()) {
