@@ -146,7 +146,14 @@ void MainWindow::afterInput() {
         // Made for the first hint: most sessions never need one.
         if (hint_ == nullptr && !hint->text.empty()) hint_ = new HintLabel(client_, toQFont(form_->Text2.font));
         if (hint_ != nullptr) {
-            hint_->showBeside(toQString(hint->text), hint->near != nullptr ? widgets_->widgetOf(*hint->near) : nullptr);
+            const QString text = toQString(hint->text);
+            hint_->showBeside(text, hint->near != nullptr ? widgets_->widgetOf(*hint->near) : nullptr);
+            // A confirmation need not stand over the equation until the next key.
+            if (hint->notice) {
+                QTimer::singleShot(kNoticeMs, hint_, [hint = hint_, text] {
+                    if (hint->text() == text) hint->hide();
+                });
+            }
         }
     }
     for (const PendingMessage& m : platform_.takeMessages()) messages_->show(m);

@@ -74,6 +74,7 @@ private:
     void sync();
     void syncClientSize();
     static constexpr int kEquationMargin = 6;  // pixels between the equation and the window's right edge
+    static constexpr int kNoticeMs = 2500;     // how long a note that confirms something stays
 
     QtPlatform platform_;
     std::unique_ptr<Form1> form_;

@@ -62,6 +62,10 @@ void QtPlatform::endProgram() {
 void QtPlatform::showHint(const Control& near, const std::u16string& text) {
     hint_ = Hint{&near, text};
 }
+
+void QtPlatform::showNotice(const Control& near, const std::u16string& text) {
+    hint_ = Hint{&near, text, true};
+}
 void QtPlatform::setClipboardText(const std::u16string& text) {
     QGuiApplication::clipboard()->setText(toQString(text));
 }

@@ -35,6 +35,7 @@ public:
     void setFocus(const Control& control) override;
     void endProgram() override;
     void showHint(const Control& near, const std::u16string& text) override;
+    void showNotice(const Control& near, const std::u16string& text) override;
     void hideHint() override;
     void setClipboardText(const std::u16string& text) override;
 
@@ -46,6 +47,7 @@ public:
     struct Hint {
         const Control* near;
         std::u16string text;
+        bool notice = false;  // goes away by itself
     };
     std::optional<Hint> takeHint();
     bool endRequested() const { return ended_; }

@@ -39,6 +39,10 @@ public:
     // beep alone would leave a person guessing. Not modal; it stays until
     // hideHint or the next hint.
     virtual void showHint(const Control& near, const std::u16string& text) = 0;
+    // A note that only confirms what was done goes away by itself after a
+    // moment as well, where a refusal waits for the person: the front-end
+    // decides how long. Headless, it is a hint like any other.
+    virtual void showNotice(const Control& near, const std::u16string& text) { showHint(near, text); }
     virtual void hideHint() = 0;
     virtual void setClipboardText(const std::u16string& text) = 0;
 

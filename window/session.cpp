@@ -284,7 +284,7 @@ bool Session::copy() {
     if (!text) return false;
     form_.platform().setClipboardText(*text);
     // A copy shows nowhere else: say it was done, beside the result.
-    form_.platform().showHint(form_.Label1, u"式をコピーしました");
+    form_.platform().showNotice(form_.Label1, u"式をコピーしました");
     return true;
 }
 
