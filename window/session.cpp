@@ -88,11 +88,12 @@ void Session::dispatch(const EventHandler& event, int16_t button) {
     event.run(form_, button);
     if (const Menu* menu = form_.platform().takePopupRequest()) popup_ = menu;
     const bool isOpenNow = anyEditOpen(form_);
-    const bool commit = event.kind == EventKind::Click && wasOpen && !isOpenNow && onLabel;
+    // A committed edit is one step from the window before its box opened,
+    // whatever was done while it was open. (An edit opened behind the
+    // session's back, by a restore of the window alone, has no known start.)
+    const bool commit = event.kind == EventKind::Click && wasOpen && !isOpenNow && onLabel && beforeEdit_;
     if (commit || (before && mayBeStep(event) && static_cast<const Form1State&>(form_) != *before)) {
-        if (commit && beforeEdit_) {
-            // A committed edit is one step from the window before its box opened,
-            // whatever was done while it was open.
+        if (commit) {
             undo_.resize(std::min(undo_.size(), editMark_));
             undo_.push_back({beforeEdit_, nullptr, 0});
         } else {
