@@ -47,24 +47,22 @@ ControlWidgets::ControlWidgets(Form1& form, QWidget* clientArea, ViewInputs& inp
     }
 }
 
-bool ControlWidgets::createShowing() {
-    bool created = false;
+void ControlWidgets::createShowing() {
     for (auto& l : labels_) {
-        if (l.widget == nullptr && l.model->Visible) created = stack(*l.row, l.widget = createLabel(*l.row, *l.model));
+        if (l.widget == nullptr && l.model->Visible) stack(*l.row, l.widget = createLabel(*l.row, *l.model));
     }
     for (auto& b : buttons_) {
-        if (b.widget == nullptr && b.model->Visible) created = stack(*b.row, b.widget = createButton(*b.row, *b.model));
+        if (b.widget == nullptr && b.model->Visible) stack(*b.row, b.widget = createButton(*b.row, *b.model));
     }
     for (auto& b : boxes_) {
-        if (b.widget == nullptr && b.model->Visible) created = stack(*b.row, b.widget = createBox(*b.row, *b.model));
+        if (b.widget == nullptr && b.model->Visible) stack(*b.row, b.widget = createBox(*b.row, *b.model));
     }
-    return created;
 }
 
 // The window stacks its controls in creation order from the top down: the
 // edit boxes lie above the labels they overlay, the guide texts above the
 // empty unit labels. A widget made later goes straight to its place.
-bool ControlWidgets::stack(const ControlRow& row, QWidget* widget) {
+void ControlWidgets::stack(const ControlRow& row, QWidget* widget) {
     const auto place = &row - controlRows().data();
     const auto above = stacked_.lower_bound(place);
     if (above == stacked_.begin()) {
@@ -73,7 +71,6 @@ bool ControlWidgets::stack(const ControlRow& row, QWidget* widget) {
         widget->stackUnder(std::prev(above)->second);
     }
     stacked_.emplace(place, widget);
-    return true;
 }
 
 QWidget* ControlWidgets::widgetOf(const Control& control) const {
@@ -88,7 +85,7 @@ QWidget* ControlWidgets::widgetOf(const Control& control) const {
 EquationLabel* ControlWidgets::createLabel(const ControlRow& row, Label& model) {
     auto* w = new EquationLabel(client_);
     w->setObjectName(nameOf(row));
-    w->setFont(toQFont(model.font, fontTextOf(row)));
+    w->setBaseFont(toQFont(model.font, fontTextOf(row)));
     w->setAlignment(Qt::AlignCenter);
     w->setAutoFillBackground(true);
     w->setContextMenuPolicy(Qt::PreventContextMenu);  // a right press is the window's MouseDown

@@ -54,9 +54,8 @@ public:
 
     ControlWidgets(Form1& form, QWidget* clientArea, ViewInputs& inputs);
 
-    // Makes the widgets of the controls that show now and have none yet; true
-    // when it made one.
-    bool createShowing();
+    // Makes the widgets of the controls that show now and have none yet.
+    void createShowing();
 
     // The widget of a control, or null for one without (a timer, a line, one
     // that has never shown).
@@ -78,7 +77,7 @@ private:
     QPushButton* createButton(const ControlRow& row, CommandButton& model);
     EditBox* createBox(const ControlRow& row, TextBox& model);
     void createTimer(const ControlRow& row, Timer& model);
-    bool stack(const ControlRow& row, QWidget* widget);
+    void stack(const ControlRow& row, QWidget* widget);
 
     QWidget* client_;
     ViewInputs& inputs_;

@@ -56,7 +56,7 @@ MainWindow::MainWindow(QWidget* parent)
                    Qt::WindowCloseButtonHint);
     // The window's own font throughout, the menu bar and message boxes too: the
     // default face would need a search of every installed font for Japanese.
-    setFont(toQFont(Font{std::u16string(kDefaultFont.name), kDefaultFont.size}, FontText::Fixed));
+    setFont(toQFont(Font{kDefaultFont.name, kDefaultFont.size}, FontText::Fixed));
     createMenuBar();
     client_ = new ClientArea(*form_, scale_, this);
     // Every window of the program (help, message boxes) carries its icon. The
@@ -218,7 +218,7 @@ void MainWindow::sync() {
         }
         // Fitted when it shows: measuring a text loads its font, and nothing
         // hidden needs one yet.
-        if (model->Visible) w->fitText(toQFont(model->font, fontTextOf(*row)));
+        if (model->Visible) w->fitText();
         setBackground(w, model->BackColor, QPalette::Window);
         // A part of the equation takes the Tab only while the eye can see it:
         // an empty one in the window's own colour is no stop.

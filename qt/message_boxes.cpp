@@ -53,10 +53,7 @@ void MessageBoxes::show(const PendingMessage& message) {
 }
 
 void MessageBoxes::showNext() {
-    if (queue_.empty()) {
-        emit allClosed();
-        return;
-    }
+    if (queue_.empty()) return;
     const PendingMessage message = queue_.front();
     queue_.pop_front();
     QString text = toQString(message.text);
@@ -65,7 +62,7 @@ void MessageBoxes::showNext() {
         new QMessageBox(iconOf(message.style), toQString(message.title), text, buttonsOf(message.style), window_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // A message may quote what a person typed, in any script.
-    box->setFont(toQFont(Font{std::u16string(kDefaultFont.name), kDefaultFont.size}, FontText::Typed));
+    box->setFont(toQFont(Font{kDefaultFont.name, kDefaultFont.size}, FontText::Typed));
     // A short text makes a narrow box, and the window manager then cuts its
     // title: keep the box wide enough for the title and the frame's buttons.
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {

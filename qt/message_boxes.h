@@ -23,9 +23,6 @@ public:
     // The box showing now, or null.
     QMessageBox* current() const { return current_; }
 
-signals:
-    void allClosed();
-
 private:
     void showNext();
 

@@ -58,10 +58,11 @@ qsizetype tailStart(const QString& text, const QFontMetrics& metrics, int width)
 
 }  // namespace
 
-void EquationLabel::fitText(const QFont& base) {
+void EquationLabel::fitText() {
+    const QFont& base = base_;
     // Measuring a long text means shaping it: only a change of the text, the
-    // width or the font asks for it again.
-    if (fitted_.valid && fitted_.text == text() && fitted_.width == width() && fitted_.base == base) return;
+    // width asks for it again.
+    if (fitted_.valid && fitted_.text == text() && fitted_.width == width()) return;
     QFont font = base;
     const double available = width() - 2 * margin() - 2;
     const double smallest = base.pointSizeF() * 0.8;
@@ -80,7 +81,7 @@ void EquationLabel::fitText(const QFont& base) {
         fits = textWidth <= available;
     }
     if (this->font() != font) setFont(font);
-    fitted_ = {true, text(), width(), base, fits ? 0 : tailStart(text(), fontMetrics(), shownWidth())};
+    fitted_ = {true, text(), width(), fits ? 0 : tailStart(text(), fontMetrics(), shownWidth())};
     update();
 }
 

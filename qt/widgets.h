@@ -14,12 +14,17 @@ class EquationLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
-    // Draws the text in `font`, or in a smaller size of it where the text is
+    // Draws the text in the base font, or in a smaller size of it where it is
     // wider than the label, down to four fifths of it: smaller still, a long
     // value would be too small to read. A text wider than that shows its end
     // after a leading "…", so the digits being typed stay in view. The label
     // keeps the width the window gave it, and its text() stays whole.
-    void fitText(const QFont& font);
+    void fitText();
+    // The font the text is drawn in where it fits: the control's own, which never changes.
+    void setBaseFont(const QFont& font) {
+        base_ = font;
+        setFont(font);
+    }
     // The text as drawn: the whole text, or its end after "…".
     QString shownText() const;
 
@@ -46,9 +51,9 @@ private:
         bool valid = false;
         QString text;
         int width = 0;
-        QFont base;
         qsizetype tailStart = 0;
     } fitted_;
+    QFont base_;
 };
 
 // A button that Enter clicks as well as Space, with a focus frame the eye finds.
