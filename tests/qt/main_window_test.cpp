@@ -160,6 +160,16 @@ void compareWithReplay(MainWindow& window, const std::vector<std::string>& input
     QVERIFY2(outcome == replay::Outcome::Passed, out.str().c_str());
 }
 
+// kg picked for the left numerator, then its box opened by a double click;
+// the box once it holds the keyboard, else null.
+QLineEdit* openNumeratorBoxOnKg(MainWindow& window) {
+    for (const char* event : {"Command8_Click", "Label3_Click", "MASS2_Click", "Label3_DblClick"}) {
+        window.dispatch(*findEventHandler(event), 1);
+    }
+    auto* box = window.clientArea()->findChild<QLineEdit*>(QStringLiteral("Text3"));
+    return box != nullptr && QTest::qWaitFor([box] { return box->hasFocus(); }) ? box : nullptr;
+}
+
 // Runs one event of the window by its name, as the view does.
 void run(MainWindow& window, const char* event) {
     window.dispatch(*findEventHandler(event), 1);
@@ -569,12 +579,8 @@ private slots:
         MainWindow& window = *window_;
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window)) QSKIP("this platform gives no active window, which shortcuts need");
-        run(window, "Command8_Click");
-        run(window, "Label3_Click");
-        run(window, "MASS2_Click");
-        run(window, "Label3_DblClick");
-        auto* box = widget<QLineEdit>(window, "Text3");
-        QTRY_VERIFY(box->hasFocus());
+        QLineEdit* box = openNumeratorBoxOnKg(window);
+        QVERIFY(box != nullptr);
         QTest::keyClicks(box, QStringLiteral("lb"));
         // in the box Ctrl+Z closes it as Escape does; the next one takes back the pick
         QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
@@ -691,12 +697,8 @@ private slots:
         MainWindow& window = *window_;
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window)) QSKIP("this platform gives no active window, which focus needs");
-        run(window, "Command8_Click");
-        run(window, "Label3_Click");
-        run(window, "MASS2_Click");
-        run(window, "Label3_DblClick");
-        auto* box = widget<QLineEdit>(window, "Text3");
-        QTRY_VERIFY(box->hasFocus());
+        QLineEdit* box = openNumeratorBoxOnKg(window);
+        QVERIFY(box != nullptr);
         QTest::keyClick(box, Qt::Key_Escape);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(widget<QLabel>(window, "Label3")));
         // so a Space now clicks the label, and never clears the equation
