@@ -18,21 +18,6 @@
 namespace quantivex {
 namespace {
 
-std::u16string_view sideName(bool left) {
-    return left ? u"左辺" : u"右辺";
-}
-
-std::u16string_view partName(FractionSide side) {
-    return side == FractionSide::Numerator ? u"分子" : u"分母";
-}
-
-std::u16string quoted(std::u16string_view text) {
-    std::u16string out = u"「";
-    out += text;
-    out += u"」";
-    return out;
-}
-
 // A product of many ratios that cannot overflow or underflow on the way: the
 // binary exponent is kept apart, and scaling by a power of two is exact, so the
 // result rounds as the plain product would wherever that one stays in range.
@@ -60,10 +45,10 @@ struct Expression {
     std::vector<std::u16string> tokens;
 };
 
-Breakdown refused(BreakdownStatus status, std::u16string reason) {
+Breakdown refused(BreakdownStatus status, BreakdownFault fault = {}) {
     Breakdown b;
     b.status = status;
-    b.reason = std::move(reason);
+    b.fault = std::move(fault);
     b.factor = std::numeric_limits<double>::quiet_NaN();
     b.definedFactor = b.factor;
     return b;
@@ -84,21 +69,12 @@ double factorOf(std::u16string_view category, std::u16string_view symbol) {
     return unitFactor(category, unitIndex(category, symbol)).value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
-std::u16string categoryNamed(std::u16string_view symbol, std::u16string_view code) {
-    const Category* c = findCategory(code);
-    std::u16string out(symbol);
-    out += u"（";
-    out += c != nullptr ? c->name : code;
-    out += u"）";
-    return out;
-}
-
 }  // namespace
 
 Breakdown breakdownOf(std::u16string_view leftNumerator, std::u16string_view leftDenominator,
                       std::u16string_view rightNumerator, std::u16string_view rightDenominator) {
     if (leftNumerator.empty() && leftDenominator.empty()) {
-        return refused(BreakdownStatus::NoUnits, u"左辺に単位がありません");
+        return refused(BreakdownStatus::NoUnits);
     }
     const Expression all[] = {
         {leftNumerator, true, FractionSide::Numerator, splitUnits(leftNumerator)},
@@ -107,23 +83,15 @@ Breakdown breakdownOf(std::u16string_view leftNumerator, std::u16string_view lef
         {rightDenominator, false, FractionSide::Denominator, splitUnits(rightDenominator)},
     };
     for (const Expression& e : all) {
-        if (const auto token = unknownToken(e)) {
-            std::u16string reason(sideName(e.left));
-            reason += u"の";
-            reason += partName(e.side);
-            reason += u"の単位が正しくありません";
-            reason += quoted(*token);
-            return refused(BreakdownStatus::UnknownUnit, std::move(reason));
+        if (auto token = unknownToken(e)) {
+            return refused(BreakdownStatus::UnknownUnit, {.left = e.left, .side = e.side, .unit = std::move(*token)});
         }
     }
     // Left and right of one part of the fraction, numerator first.
     const std::pair<const Expression&, const Expression&> parts[] = {{all[0], all[2]}, {all[1], all[3]}};
     for (const auto& [left, right] : parts) {
         if (left.tokens.size() != right.tokens.size()) {
-            std::u16string reason = u"左辺と右辺の";
-            reason += partName(left.side);
-            reason += u"の単位の数が違います";
-            return refused(BreakdownStatus::ShapesDiffer, std::move(reason));
+            return refused(BreakdownStatus::ShapesDiffer, {.side = left.side});
         }
     }
 
@@ -139,13 +107,11 @@ Breakdown breakdownOf(std::u16string_view leftNumerator, std::u16string_view lef
             const std::u16string_view category = categoryOfSymbol(from);
             const std::u16string_view toCategory = categoryOfSymbol(to);
             if (category != toCategory) {
-                std::u16string reason(partName(left.side));
-                reason += u"の ";
-                reason += categoryNamed(from, category);
-                reason += u"と ";
-                reason += categoryNamed(to, toCategory);
-                reason += u"は種類が違います";
-                return refused(BreakdownStatus::CategoriesDiffer, std::move(reason));
+                return refused(BreakdownStatus::CategoriesDiffer, {.side = left.side,
+                                                                   .unit = from,
+                                                                   .otherUnit = to,
+                                                                   .category = category,
+                                                                   .otherCategory = toCategory});
             }
             if (from == to) continue;
             UnitStep step{left.side, i, from, to, category, factorOf(category, from), factorOf(category, to), 0, 0};
@@ -161,7 +127,7 @@ Breakdown breakdownOf(std::u16string_view leftNumerator, std::u16string_view lef
     b.definedFactor = quotient(definedNumerator, definedDenominator);
     // Either one out of range refuses both: they are only read side by side.
     if (!std::isnormal(b.factor) || !std::isnormal(b.definedFactor)) {
-        return refused(BreakdownStatus::OutOfRange, u"倍率が計算できる範囲を超えています");
+        return refused(BreakdownStatus::OutOfRange);
     }
     return b;
 }

@@ -33,9 +33,20 @@ enum class BreakdownStatus {
     OutOfRange,        // the overall factor is beyond what a double holds
 };
 
+// Where the sides fail to pair, for the window to put into words.
+struct BreakdownFault {
+    bool left = true;                             // UnknownUnit: on which side
+    FractionSide side = FractionSide::Numerator;  // the part of the fraction
+    std::u16string unit;                          // UnknownUnit: the token, or the whole expression for an empty one;
+                                                  // CategoriesDiffer: the left unit
+    std::u16string otherUnit;                     // CategoriesDiffer: the right unit
+    std::u16string_view category;                 // CategoriesDiffer: their category codes
+    std::u16string_view otherCategory;
+};
+
 struct Breakdown {
     BreakdownStatus status = BreakdownStatus::Ok;
-    std::u16string reason;        // a short Japanese sentence for every status but Ok
+    BreakdownFault fault;         // for UnknownUnit, ShapesDiffer and CategoriesDiffer
     std::vector<UnitStep> steps;  // numerator positions first, then denominator ones; empty unless Ok
     double factor = 1;            // right value = left value x factor; NaN unless Ok
     double definedFactor = 1;     // the same by the units' definitions instead of the tables; NaN unless Ok

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "breakdown_report.h"
+#include "clipboard.h"
 #include "events.h"
 #include "form1.h"
 #include "form1_table.h"
@@ -118,10 +119,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                 session.redo();
                 break;
             case 8:
-                session.copy();
+                copyEquation(session);
                 break;
             case 9:
-                breakdownReport(form).text();
+                breakdownReport(readEquation(form)).text();
                 break;
         }
         if (const auto broken = brokenWindowInvariant(form)) {

@@ -9,6 +9,8 @@
 #include "breakdown_report.h"
 #include "breakdown_window.h"
 #include "client_area.h"
+#include "clipboard.h"
+#include "equation.h"
 #include "main_window.h"
 
 namespace quantivex {
@@ -43,7 +45,7 @@ void MainWindow::createMenuBar() {
     });
     for (const MenuItemRow& item : menuItemRows()) {
         if (item.owner != &Form1State::HLP) continue;
-        if (item.onClick == nullptr) {
+        if (item.isSeparator()) {
             help->addSeparator();
             continue;
         }
@@ -69,10 +71,10 @@ void MainWindow::createActions() {
     redo_ = add("redo", QStringLiteral("やり直し"),
                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
                 [this] { session_.redo(); });
-    copy_ = add("copyEquation", QStringLiteral("式をコピー"), {QKeySequence::Copy}, [this] { session_.copy(); });
+    copy_ = add("copyEquation", QStringLiteral("式をコピー"), {QKeySequence::Copy}, [this] { copyEquation(session_); });
     breakdown_ = add("breakdown", QStringLiteral("計算の内訳"), {QKeySequence(Qt::CTRL | Qt::Key_B)}, [this] {
         if (breakdownWindow_ == nullptr) breakdownWindow_ = new BreakdownWindow(this);
-        breakdownWindow_->show(breakdownReport(*form_), this);
+        breakdownWindow_->show(breakdownReport(readEquation(*form_)), this);
     });
     client_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(client_, &QWidget::customContextMenuRequested, this,
@@ -100,10 +102,10 @@ void MainWindow::syncActions() {
     if (undo_ == nullptr) return;
     undo_->setEnabled(session_.canUndo());
     redo_->setEnabled(session_.canRedo());
-    copy_->setEnabled(session_.equationText().has_value());
+    copy_->setEnabled(readEquation(*form_).complete());
     breakdown_->setEnabled(form_->Label2.Visible);
     if (breakdownWindow_ != nullptr && breakdownWindow_->isVisible())
-        breakdownWindow_->refresh(breakdownReport(*form_));
+        breakdownWindow_->refresh(breakdownReport(readEquation(*form_)));
 }
 
 }  // namespace quantivex

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -59,40 +59,53 @@ struct Label : Control {
     bool operator==(const Label&) const = default;
 };
 
+// A button's caption is fixed when the window is made.
 struct CommandButton : Control {
-    std::u16string Caption;
+    std::u16string_view Caption;
     bool operator==(const CommandButton&) const = default;
 };
 
-// Whom an edit box's Change calls: a plain function and its two arguments, so
-// that a copy of the box (undo keeps many) costs nothing for it.
-struct ChangeHandler {
-    void (*call)(void* window, const void* event) = nullptr;
-    void* window = nullptr;
-    const void* event = nullptr;
-    void operator()() const { call(window, event); }
-    explicit operator bool() const { return call != nullptr; }
+class TextBox;
+
+// Whom an edit box tells that its text changed: the window that owns it, which
+// raises the box's Change event.
+class TextChangeListener {
+public:
+    virtual void textChanged(TextBox& box) = 0;
+
+protected:
+    ~TextChangeListener() = default;
 };
 
 // An edit box. Its text changes only through setText, which raises Change when
-// the text really changes, whoever writes it.
+// the text really changes, whoever writes it. A copy is the box as a person
+// sees it: whom it tells of a change stays with the box it was made as, so a
+// snapshot raises nothing, and a window restored from one still raises its own.
 class TextBox : public Control {
 public:
+    TextBox() = default;
+    TextBox(const TextBox& other) : Control(other), text_(other.text_) {}
+    TextBox& operator=(const TextBox& other) {
+        static_cast<Control&>(*this) = other;
+        text_ = other.text_;
+        return *this;
+    }
+
     const std::u16string& Text() const { return text_; }
     void setText(std::u16string text) {
         if (text == text_) return;
         text_ = std::move(text);
-        if (Change) Change();
+        if (listener_ != nullptr) listener_->textChanged(*this);
     }
-    ChangeHandler Change;
+    void setListener(TextChangeListener* listener) { listener_ = listener; }
 
-    // The box as a person sees it; whom its Change calls is no part of that.
     bool operator==(const TextBox& other) const {
         return static_cast<const Control&>(*this) == other && text_ == other.text_;
     }
 
 private:
     std::u16string text_;
+    TextChangeListener* listener_ = nullptr;
 };
 
 struct LineControl {
@@ -111,35 +124,52 @@ struct Timer {
     bool operator==(const Timer&) const = default;
 };
 
+// What a menu item is: its name and caption, fixed when the window is made.
+struct MenuItemSpec {
+    std::string_view name;
+    std::u16string_view caption;  // "-" is a separator
+};
+
+// A menu item as it stands now.
 struct MenuItem {
     std::string_view name;
     std::u16string_view Caption;  // "-" is a separator
     bool Visible = true;
     bool Enabled = true;
     bool isSeparator() const { return Caption == u"-"; }
-    bool operator==(const MenuItem&) const = default;
 };
 
-// The items of a menu: a few, fixed when the window is made, kept in place.
+// The items of a menu. What each item is lives in the window's constant
+// tables; the menu keeps only whether each shows and takes a pick, a bit an
+// item, so a copy of the window (undo keeps many) costs a few bytes a menu.
 class MenuItems {
 public:
-    static constexpr std::size_t kCapacity = 12;
-    void push_back(const MenuItem& item) {
-        if (size_ == kCapacity) throw std::length_error("more items than a menu holds");
-        items_[size_++] = item;
+    static constexpr std::size_t kCapacity = 16;
+    MenuItems() = default;
+    explicit MenuItems(std::span<const MenuItemSpec> specs) : specs_(specs.data()) {
+        if (specs.size() > kCapacity) throw std::length_error("more items than a menu holds");
+        size_ = static_cast<uint16_t>(specs.size());
     }
     std::size_t size() const { return size_; }
-    MenuItem& operator[](std::size_t i) { return items_[i]; }
-    const MenuItem& operator[](std::size_t i) const { return items_[i]; }
-    MenuItem* begin() { return items_.data(); }
-    MenuItem* end() { return items_.data() + size_; }
-    const MenuItem* begin() const { return items_.data(); }
-    const MenuItem* end() const { return items_.data() + size_; }
+    MenuItem operator[](std::size_t i) const {
+        return {specs_[i].name, specs_[i].caption, !bit(hidden_, i), !bit(disabled_, i)};
+    }
+    void setVisible(std::size_t i, bool visible) { set(hidden_, i, !visible); }
+    void setEnabled(std::size_t i, bool enabled) { set(disabled_, i, !enabled); }
+    void showAll() { hidden_ = 0; }
     bool operator==(const MenuItems&) const = default;
 
 private:
-    std::array<MenuItem, kCapacity> items_{};
-    std::size_t size_ = 0;
+    static bool bit(uint16_t bits, std::size_t i) { return ((bits >> i) & 1u) != 0; }
+    static void set(uint16_t& bits, std::size_t i, bool on) {
+        const auto mask = static_cast<uint16_t>(1u << i);
+        bits = on ? static_cast<uint16_t>(bits | mask) : static_cast<uint16_t>(bits & ~mask);
+    }
+
+    const MenuItemSpec* specs_ = nullptr;  // the same table in every copy
+    uint16_t size_ = 0;
+    uint16_t hidden_ = 0;
+    uint16_t disabled_ = 0;
 };
 
 struct Menu {
@@ -148,13 +178,6 @@ struct Menu {
     bool Visible = true;  // shown in the menu bar; popup-only menus are not
     bool Enabled = true;
     MenuItems items;
-
-    MenuItem* item(std::string_view itemName) {
-        for (MenuItem& i : items) {
-            if (i.name == itemName) return &i;
-        }
-        return nullptr;
-    }
     bool operator==(const Menu&) const = default;
 };
 

@@ -58,13 +58,64 @@ std::u16string percentText(double relative) {
     return text + u" %";
 }
 
+std::u16string_view sideName(bool left) {
+    return left ? u"左辺" : u"右辺";
+}
+
+std::u16string_view partName(FractionSide side) {
+    return side == FractionSide::Numerator ? u"分子" : u"分母";
+}
+
+// "kg（質量）"
+std::u16string withCategory(const std::u16string& unit, std::u16string_view code) {
+    const Category* c = findCategory(code);
+    std::u16string out = unit + u"（";
+    out += c != nullptr ? c->name : code;
+    return out + u"）";
+}
+
+// Why the two sides do not pair, in a short sentence.
+std::u16string reasonOf(const Breakdown& b) {
+    const BreakdownFault& f = b.fault;
+    std::u16string text;
+    switch (b.status) {
+        case BreakdownStatus::Ok:
+            break;
+        case BreakdownStatus::NoUnits:
+            text = u"左辺に単位がありません";
+            break;
+        case BreakdownStatus::UnknownUnit:
+            text = sideName(f.left);
+            text += u"の";
+            text += partName(f.side);
+            text += u"の単位が正しくありません「" + f.unit + u"」";
+            break;
+        case BreakdownStatus::ShapesDiffer:
+            text = u"左辺と右辺の";
+            text += partName(f.side);
+            text += u"の単位の数が違います";
+            break;
+        case BreakdownStatus::CategoriesDiffer:
+            text = partName(f.side);
+            text += u"の " + withCategory(f.unit, f.category) + u"と " + withCategory(f.otherUnit, f.otherCategory) +
+                    u"は種類が違います";
+            break;
+        case BreakdownStatus::OutOfRange:
+            text = u"倍率が計算できる範囲を超えています";
+            break;
+    }
+    return text;
+}
+
 }  // namespace
 
-BreakdownReport breakdownReport(const Form1State& f) {
+BreakdownReport breakdownReport(const Equation& equation) {
     BreakdownReport report;
-    const Breakdown b = breakdownOf(f.Label3.Caption, f.Label4.Caption, f.Label5.Caption, f.Label6.Caption);
+    const EquationSide& l = equation.left;
+    const EquationSide& r = equation.right;
+    const Breakdown b = breakdownOf(l.numerator, l.denominator, r.numerator, r.denominator);
     if (b.status != BreakdownStatus::Ok) {
-        report.reason = b.reason;
+        report.reason = reasonOf(b);
         return report;
     }
     report.paired = true;
@@ -84,8 +135,8 @@ BreakdownReport breakdownReport(const Form1State& f) {
             }
         }
     }
-    report.shown = f.Label1.Caption;
-    const auto left = parseNumberStrict(f.Label2.Caption);
+    report.shown = r.value;
+    const auto left = parseNumberStrict(l.value);
     if (!left) {
         report.reason = u"左辺の数値がありません";
         return report;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "form1_state.h"
+#include "equation.h"
 
 namespace quantivex {
 
@@ -32,6 +32,6 @@ struct BreakdownReport {
     std::u16string text() const;
 };
 
-BreakdownReport breakdownReport(const Form1State& form);
+BreakdownReport breakdownReport(const Equation& equation);
 
 }  // namespace quantivex

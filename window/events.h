@@ -1,11 +1,11 @@
 // Every event of Form1 by its name ("Command8_Click", "MASS2_Click",
-// "Label5_MouseDown"), with what raises it, built from the window's table: the
-// one list of what an input can reach, for the session, the replay tool, the
-// Qt view and the event storm.
+// "Label5_MouseDown"), with what raises it and the handler it calls: the one
+// list of what an input can reach, for the session, the replay tool, the Qt
+// view and the event storm. events.cpp is where each event is bound to its
+// handler, so every handler's caller is found there.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,15 +15,24 @@
 namespace quantivex {
 
 class Form1;
+struct Category;
+struct Unit;
+struct EventHandler;
+
+using EventCall = void (*)(Form1& form, const EventHandler& event, int16_t button);
 
 struct EventHandler {
     std::string name;          // control_event
     std::string_view control;  // what raises it: a control, a menu item, or kFormName
     EventKind kind;
-    bool takesButton = false;           // mouse handlers take the Button (1 left, 2 right, 4 middle)
-    const ControlRow* row = nullptr;    // the control that raises it, if a control does
-    const MenuItemRow* item = nullptr;  // the menu item that raises it, if one does
-    std::function<void(Form1&, int16_t)> run;
+    bool takesButton = false;            // mouse handlers take the Button (1 left, 2 right, 4 middle)
+    const ControlRow* row = nullptr;     // the control that raises it, if a control does
+    const MenuItemRow* item = nullptr;   // the menu item that raises it, if one does
+    const Category* category = nullptr;  // a unit item: its category and unit
+    const Unit* unit = nullptr;
+    EventCall call = nullptr;
+
+    void run(Form1& form, int16_t button) const { call(form, *this, button); }
 };
 
 const std::vector<EventHandler>& eventHandlers();

@@ -11,11 +11,6 @@
 namespace quantivex {
 namespace {
 
-// A box's Change, raised through the event table as every other event is.
-void raiseChange(void* window, const void* event) {
-    static_cast<const EventHandler*>(event)->run(*static_cast<Form1*>(window), 0);
-}
-
 Font fontOf(const FontSpec& font) {
     return {font.name, font.size};
 }
@@ -41,95 +36,88 @@ const CategoryRow Form1::kCategoryRows[8] = {
      .leftRowOffset = -2280,
      .placedFlag = 1,
      .factorProcedure = &Form1::MassFactor,
-     .fromIndex = &Form1State::MassFromIndex,
-     .toIndex = &Form1State::MassToIndex},
+     .fromIndex = &Form1Trace::MassFromIndex,
+     .toIndex = &Form1Trace::MassToIndex},
     {.code = u'L',
      .menu = &Form1State::LENG,
      .leftRowOffset = -1710,
      .placedFlag = 2,
      .factorProcedure = &Form1::LengthFactor,
-     .fromIndex = &Form1State::LengthFromIndex,
-     .toIndex = &Form1State::LengthToIndex},
+     .fromIndex = &Form1Trace::LengthFromIndex,
+     .toIndex = &Form1Trace::LengthToIndex},
     {.code = u'S',
      .menu = &Form1State::AREA,
      .leftRowOffset = -1140,
      .placedFlag = 3,
      .factorProcedure = &Form1::AreaFactor,
-     .fromIndex = &Form1State::AreaFromIndex,
-     .toIndex = &Form1State::AreaToIndex},
+     .fromIndex = &Form1Trace::AreaFromIndex,
+     .toIndex = &Form1Trace::AreaToIndex},
     {.code = u'B',
      .menu = &Form1State::VOL,
      .leftRowOffset = -570,
      .placedFlag = 4,
      .factorProcedure = &Form1::VolumeFactor,
-     .fromIndex = &Form1State::VolumeFromIndex,
-     .toIndex = &Form1State::VolumeToIndex},
+     .fromIndex = &Form1Trace::VolumeFromIndex,
+     .toIndex = &Form1Trace::VolumeToIndex},
     {.code = u'T',
      .menu = &Form1State::TIM,
      .leftRowOffset = 5,
      .placedFlag = 5,
      .factorProcedure = &Form1::TimeFactor,
-     .fromIndex = &Form1State::TimeFromIndex,
-     .toIndex = &Form1State::TimeToIndex},
+     .fromIndex = &Form1Trace::TimeFromIndex,
+     .toIndex = &Form1Trace::TimeToIndex},
     {.code = u'F',
      .menu = &Form1State::FORCE,
      .leftRowOffset = 575,
      .placedFlag = 6,
      .factorProcedure = &Form1::ForceFactor,
-     .fromIndex = &Form1State::ForceFromIndex,
-     .toIndex = &Form1State::ForceToIndex},
+     .fromIndex = &Form1Trace::ForceFromIndex,
+     .toIndex = &Form1Trace::ForceToIndex},
     {.code = u'J',
      .menu = &Form1State::THERM,
      .leftRowOffset = 1715,
      .placedFlag = 8,
      .factorProcedure = &Form1::HeatFactor,
-     .fromIndex = &Form1State::HeatFromIndex,
-     .toIndex = &Form1State::HeatToIndex},
+     .fromIndex = &Form1Trace::HeatFromIndex,
+     .toIndex = &Form1Trace::HeatToIndex},
     {.code = u'P',
      .menu = &Form1State::PRESS,
      .leftRowOffset = 1145,
      .placedFlag = 7,
      .factorProcedure = &Form1::PressureFactor,
-     .fromIndex = &Form1State::PressureFromIndex,
-     .toIndex = &Form1State::PressureToIndex},
+     .fromIndex = &Form1Trace::PressureFromIndex,
+     .toIndex = &Form1Trace::PressureToIndex},
 };
 
-Form1::Form1(Platform& platform) : platform_(platform) {
-    Width = kStandardWidth;
-    Height = kClientHeight + kFrameHeight;
-    createControls();
-    createMenus();
-    bindChangeEvents();
-}
+namespace {
 
-void Form1::restore(const Form1State& state) {
-    static_cast<Form1State&>(*this) = state;
-    bindChangeEvents();  // a state copied from elsewhere must still raise this window's events
-}
-
-void Form1::createControls() {
+void createControls(Form1State& form) {
     for (const ControlRow& row : controlRows()) {
         std::visit(
             [&](auto member) {
                 using M = decltype(member);
                 if constexpr (std::is_same_v<M, std::size_t>) {
-                    Line1[member] = {row.name, row.from.x, row.from.y, row.to.x, row.to.y, row.visible, row.backColor};
+                    form.Line1[member] = {row.name, row.from.x,  row.from.y,   row.to.x,
+                                          row.to.y, row.visible, row.backColor};
                 } else if constexpr (std::is_same_v<M, Timer Form1State::*>) {
-                    this->*member = {row.name, false, row.interval};
+                    form.*member = {row.name, false, row.interval};
                 } else if constexpr (std::is_same_v<M, TextBox Form1State::*>) {
-                    createVisible(this->*member, row);
+                    createVisible(form.*member, row);
+                } else if constexpr (std::is_same_v<M, CommandButton Form1State::*>) {
+                    createVisible(form.*member, row);
+                    (form.*member).Caption = row.caption;
                 } else {
-                    createVisible(this->*member, row);
-                    (this->*member).Caption = std::u16string(row.caption);
+                    createVisible(form.*member, row);
+                    (form.*member).Caption = std::u16string(row.caption);
                 }
             },
             row.member);
     }
 }
 
-void Form1::createMenus() {
+void createMenus(Form1State& form) {
     for (const MenuRow& row : menuRows()) {
-        Menu& m = this->*row.member;
+        Menu& m = form.*row.member;
         m.name = row.name;
         const Category* category = nullptr;
         for (const Category& c : categories()) {
@@ -139,7 +127,34 @@ void Form1::createMenus() {
         m.Caption = category != nullptr ? category->name : u"ヘルプ";
         m.Visible = category == nullptr;
     }
-    for (const MenuItemRow& item : menuItemRows()) (this->*item.owner).items.push_back({item.name, item.caption});
+    // Each menu's items, in one constant table for every copy of the window.
+    static const std::vector<std::vector<MenuItemSpec>> specs = [] {
+        std::vector<std::vector<MenuItemSpec>> all(menuRows().size());
+        for (const MenuItemRow& item : menuItemRows()) {
+            const auto menu = static_cast<std::size_t>(findMenuRow(item.menu) - menuRows().data());
+            all[menu].push_back({item.name, item.caption});
+        }
+        return all;
+    }();
+    for (std::size_t m = 0; m < menuRows().size(); ++m) (form.*menuRows()[m].member).items = MenuItems(specs[m]);
+}
+
+// The window as created, made once: every window after the first is a copy.
+const Form1State& created() {
+    static const Form1State form = [] {
+        Form1State f;
+        f.Width = kStandardWidth;
+        f.Height = kClientHeight + kFrameHeight;
+        createControls(f);
+        createMenus(f);
+        return f;
+    }();
+    return form;
+}
+
+}  // namespace
+
+Form1::Form1(Platform& platform) : Form1State(created()), platform_(platform) {
     const auto cats = categories();
     for (std::size_t c = 0; c < cats.size(); ++c) {
         const CategoryRow& row = kCategoryRows[c];
@@ -150,13 +165,15 @@ void Form1::createMenus() {
         categoryControls_[c] = {&cats[c], &static_cast<CommandButton&>(controlOf(*this, *left)),
                                 &static_cast<CommandButton&>(controlOf(*this, *right)), &(this->*row.menu), &row};
     }
+    for (const ControlRow* row : rowsWithRole(Role::EditBox)) textBoxOf(*this, *row).setListener(this);
 }
 
-void Form1::bindChangeEvents() {
+// A box's Change, raised through the event table as every other event is.
+void Form1::textChanged(TextBox& box) {
     for (const ControlRow* row : rowsWithRole(Role::EditBox)) {
-        TextBox& box = textBoxOf(*this, *row);
-        const EventHandler* change = findEvent(*row, EventKind::Change);
-        box.Change = {change == nullptr ? nullptr : &raiseChange, this, change};
+        if (&textBoxOf(*this, *row) != &box) continue;
+        if (const EventHandler* change = findEvent(*row, EventKind::Change)) change->run(*this, 0);
+        return;
     }
 }
 

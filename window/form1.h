@@ -11,6 +11,7 @@
 
 #include "controls.h"
 #include "form1_state.h"
+#include "form1_table.h"
 #include "layout.h"
 #include "platform.h"
 #include "unit_change.h"
@@ -70,16 +71,29 @@ struct RightPart {
     std::u16string& lastCategory;
 };
 
-class Form1 : public Form1State {
+// The hidden second window that carries the help component.
+struct CommonDialog {
+    std::u16string HelpFile;
+    int16_t HelpCommand = 0;
+    int32_t HelpContext = 0;
+};
+struct Form2 {
+    CommonDialog CommonDialog1;
+};
+
+class Form1 : public Form1State, public Form1Trace, private TextChangeListener {
 public:
     explicit Form1(Platform& platform);
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
     // The whole state, and its exact restore: captions, colours, visibility,
-    // geometry, menus, drawn lines, the window's size and place, every variable.
+    // geometry, menus, drawn lines, the window's size and place, every state
+    // variable. The trace stays as the last handler left it.
+    const Form1State& state() const { return *this; }
     Form1State snapshot() const { return *this; }
-    void restore(const Form1State& state);
+    void restore(const Form1State& state) { static_cast<Form1State&>(*this) = state; }
+    const Form1Trace& trace() const { return *this; }
 
     // ---- start-up and closing ----
     void Form_Load();
@@ -185,12 +199,11 @@ private:
     void pressRightUnits(FractionSide side);
     void factorIndexes(char16_t code);
     Form2& Form2Instance();
-    void createControls();
-    void createMenus();
-    void bindChangeEvents();
+    void textChanged(TextBox& box) override;
 
     Platform& platform_;
     std::array<CategoryControls, 8> categoryControls_{};
+    std::optional<Form2> form2;  // created on first use
 };
 
 }  // namespace quantivex

@@ -44,7 +44,7 @@ constexpr FractionSide opposite(FractionSide side) {
 }
 
 // An index variable of the register; two of them are 16-bit.
-using IndexVariable = std::variant<int32_t Form1State::*, int16_t Form1State::*>;
+using IndexVariable = std::variant<int32_t Form1Trace::*, int16_t Form1Trace::*>;
 
 // What the window keeps per category, in catalogue order.
 // Its buttons are the table's category buttons of its code.

@@ -1,4 +1,4 @@
-// The tables built from the lists in form1_table.h, and the look-ups by what a
+// The rows built from the lists in form1_schema.h, and the look-ups by what a
 // control is.
 #include "form1_table.h"
 
@@ -7,7 +7,6 @@
 #include <unordered_map>
 
 #include "catalogue.h"
-#include "form1.h"
 
 namespace quantivex {
 namespace {
@@ -24,13 +23,23 @@ const ControlRow kControls[] = {QUANTIVEX_FORM1_CONTROLS(QUANTIVEX_CONTROL_ROW, 
 #define QUANTIVEX_MENU_ROW(name) MenuRow{#name, &Form1State::name},
 const MenuRow kMenus[] = {QUANTIVEX_FORM1_MENUS(QUANTIVEX_MENU_ROW)};
 
-#define QUANTIVEX_VARIABLE_ROW(type, name, use) VariableRow{#name, &Form1State::name, Use::use},
+// A state variable belongs to Form1State, a trace or unused one to Form1Trace.
+#define QUANTIVEX_OWNER_State Form1State
+#define QUANTIVEX_OWNER_Trace Form1Trace
+#define QUANTIVEX_OWNER_Unused Form1Trace
+#define QUANTIVEX_MEMBER(owner, name) &owner::name
+#define QUANTIVEX_VARIABLE_ROW(type, name, use) \
+    VariableRow{#name, QUANTIVEX_MEMBER(QUANTIVEX_OWNER_##use, name), Use::use},
 const VariableRow kVariables[] = {QUANTIVEX_FORM1_VARIABLES(QUANTIVEX_VARIABLE_ROW)};
 
 #undef QUANTIVEX_CONTROL_ROW
 #undef QUANTIVEX_LINE_ROW
 #undef QUANTIVEX_MENU_ROW
 #undef QUANTIVEX_VARIABLE_ROW
+#undef QUANTIVEX_MEMBER
+#undef QUANTIVEX_OWNER_State
+#undef QUANTIVEX_OWNER_Trace
+#undef QUANTIVEX_OWNER_Unused
 
 constexpr std::size_t countLines() {
     std::size_t n = 0;
@@ -47,31 +56,29 @@ static_assert(countLines() == std::tuple_size_v<decltype(Form1State::Line1)>, "o
 struct HelpItem {
     std::string_view name;
     std::u16string_view caption;
-    PlainHandler onClick = nullptr;
     std::string_view shortcut{};
 };
 const HelpItem kHelpItems[] = {
-    {.name = "usr", .caption = u"使い方1", .onClick = &Form1::usr_Click},
+    {.name = "usr", .caption = u"使い方1"},
     {.name = "skip2", .caption = u"-"},
     // F1 opens the help, as on most desktops.
-    {.name = "usr2", .caption = u"使い方2", .onClick = &Form1::usr2_Click, .shortcut = "F1"},
+    {.name = "usr2", .caption = u"使い方2", .shortcut = "F1"},
     {.name = "skip", .caption = u"-"},
-    {.name = "VER", .caption = u"バージョン", .onClick = &Form1::VER_Click},
+    {.name = "VER", .caption = u"バージョン"},
 };
 
 std::vector<MenuItemRow> buildMenuItems() {
     std::vector<MenuItemRow> rows;
     for (std::size_t i = 0; i < std::size(kHelpItems); ++i) {
         const HelpItem& h = kHelpItems[i];
-        rows.push_back(
-            {"HLP", std::string(h.name), std::u16string(h.caption), i, &Form1State::HLP, h.onClick, 0, h.shortcut});
+        rows.push_back({"HLP", std::string(h.name), std::u16string(h.caption), i, &Form1State::HLP, 0, h.shortcut});
     }
     for (const Category& c : categories()) {
         const MenuRow* menu = findMenuRow(c.menuName);
         if (menu == nullptr) throw std::logic_error("a category without its menu");
         for (std::size_t i = 0; i < c.units.size(); ++i) {
             rows.push_back({c.menuName, std::string(c.menuName) + std::to_string(i + 1),
-                            std::u16string(c.units[i].caption), i, menu->member, nullptr, c.code[0]});
+                            std::u16string(c.units[i].caption), i, menu->member, c.code[0]});
         }
     }
     return rows;

@@ -4,7 +4,7 @@
 #include <functional>
 #include <unordered_map>
 
-#include "form1_state.h"
+#include "form1.h"
 #include "number_text.h"
 #include "utf.h"
 
@@ -12,6 +12,7 @@ namespace quantivex {
 namespace {
 
 using Getter = std::function<InspectedValue(const Form1State&)>;
+using TraceGetter = std::function<InspectedValue(const Form1Trace&)>;
 
 InspectedValue number(double v) {
     return {InspectedValue::Kind::Number, v, {}};
@@ -48,12 +49,19 @@ public:
     }
 
     std::vector<std::string> names;
+    std::vector<std::string> stateNames;  // the names a snapshot holds
     std::unordered_map<std::string, Getter> getters;
+    std::unordered_map<std::string, TraceGetter> traceGetters;
 
 private:
     void add(std::string name, Getter g) {
         names.push_back(name);
+        stateNames.push_back(name);
         getters.emplace(std::move(name), std::move(g));
+    }
+    void add(std::string name, TraceGetter g) {
+        names.push_back(name);
+        traceGetters.emplace(std::move(name), std::move(g));
     }
     void form(const char* property, Getter g) { add(std::string("Form1.") + property, std::move(g)); }
 
@@ -75,7 +83,7 @@ private:
         properties(name, member);
     }
     void control(const std::string& name, CommandButton Form1State::*member) {
-        add(name + ".Caption", [member](const Form1State& f) { return text((f.*member).Caption); });
+        add(name + ".Caption", [member](const Form1State& f) { return text(std::u16string((f.*member).Caption)); });
         properties(name, member);
     }
     void control(const std::string& name, TextBox Form1State::*member) {
@@ -112,18 +120,29 @@ private:
         }
     }
 
-    void variable(const std::string& name, std::u16string Form1State::*member) {
-        add(name, [member](const Form1State& f) { return text(f.*member); });
+    // A state variable reads from a Form1State, a trace variable from a Form1Trace.
+    template <typename Owner>
+    using GetterOf = std::function<InspectedValue(const Owner&)>;
+
+    template <typename Owner>
+    void variable(const std::string& name, std::u16string Owner::*member) {
+        add(name, GetterOf<Owner>([member](const Owner& f) { return text(f.*member); }));
     }
-    void variable(const std::string& name, FlagTable Form1State::*member) {
+    // A text that is always one of the catalogue's own, or nothing.
+    template <typename Owner>
+    void variable(const std::string& name, std::u16string_view Owner::*member) {
+        add(name, GetterOf<Owner>([member](const Owner& f) { return text(std::u16string(f.*member)); }));
+    }
+    template <typename Owner>
+    void variable(const std::string& name, FlagTable Owner::*member) {
         for (std::size_t i = 0; i < std::tuple_size_v<FlagTable>; ++i) {
             add(name + "(" + std::to_string(i) + ")",
-                [member, i](const Form1State& f) { return number((f.*member)[i]); });
+                GetterOf<Owner>([member, i](const Owner& f) { return number((f.*member)[i]); }));
         }
     }
-    template <typename T>
-    void variable(const std::string& name, T Form1State::*member) {
-        add(name, [member](const Form1State& f) { return number(static_cast<double>(f.*member)); });
+    template <typename T, typename Owner>
+    void variable(const std::string& name, T Owner::*member) {
+        add(name, GetterOf<Owner>([member](const Owner& f) { return number(static_cast<double>(f.*member)); }));
     }
 };
 
@@ -134,21 +153,28 @@ const Table& table() {
 
 }  // namespace
 
-std::optional<InspectedValue> Form1Reflection::get(const Form1State& form, std::string_view name) {
+std::optional<InspectedValue> Form1Reflection::get(const Form1State& state, const Form1Trace* trace,
+                                                   std::string_view name) {
+    const std::string key(name);
     const auto& getters = table().getters;
-    const auto it = getters.find(std::string(name));
-    if (it == getters.end()) return std::nullopt;
-    return it->second(form);
+    if (const auto it = getters.find(key); it != getters.end()) return it->second(state);
+    const auto& traceGetters = table().traceGetters;
+    if (const auto it = traceGetters.find(key); it != traceGetters.end() && trace != nullptr) return it->second(*trace);
+    return std::nullopt;
+}
+
+std::optional<InspectedValue> Form1Reflection::get(const Form1& form, std::string_view name) {
+    return get(form.state(), &form.trace(), name);
 }
 
 const std::vector<std::string>& Form1Reflection::names() {
     return table().names;
 }
 
-std::vector<std::string> Form1Reflection::wholeState(const Form1State& form) {
+std::vector<std::string> Form1Reflection::wholeState(const Form1State& state) {
     std::vector<std::string> lines;
-    for (const std::string& n : names()) lines.push_back(n + " = " + toText(*get(form, n)));
-    for (const DrawnLine& l : form.surface.lines()) {
+    for (const std::string& n : table().stateNames) lines.push_back(n + " = " + toText(*get(state, nullptr, n)));
+    for (const DrawnLine& l : state.surface.lines()) {
         char buffer[96];
         std::snprintf(buffer, sizeof buffer, "drawn %g %g %g %g &H%X", l.x1, l.y1, l.x2, l.y2, l.colour);
         lines.emplace_back(buffer);

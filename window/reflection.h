@@ -11,6 +11,8 @@
 namespace quantivex {
 
 struct Form1State;
+struct Form1Trace;
+class Form1;
 
 struct InspectedValue {
     enum class Kind { Number, Geometry, Boolean, Colour, Text };
@@ -21,14 +23,17 @@ struct InspectedValue {
 
 class Form1Reflection {
 public:
-    static std::optional<InspectedValue> get(const Form1State& form, std::string_view name);
+    // A property or variable by name; a trace variable needs the trace.
+    static std::optional<InspectedValue> get(const Form1State& state, const Form1Trace* trace, std::string_view name);
+    static std::optional<InspectedValue> get(const Form1& form, std::string_view name);
     // All names in a stable order: controls in creation order, then variables.
     static const std::vector<std::string>& names();
     // The value as the replay tool writes it: True/False, &HBBGGRR, numbers, text.
     static std::string toText(const InspectedValue& value);
-    // Everything a dump shows ("NAME = VALUE"), then every line drawn: two
-    // states of the window are the same when these are.
-    static std::vector<std::string> wholeState(const Form1State& form);
+    // Everything of the state a dump shows ("NAME = VALUE"), the trace left
+    // out, then every line drawn: two states of the window are the same, as
+    // undo restores them, when these are.
+    static std::vector<std::string> wholeState(const Form1State& state);
 };
 
 }  // namespace quantivex

@@ -7,46 +7,6 @@
 #include "utf.h"
 
 namespace quantivex {
-namespace {
-
-// "1,000": counts in messages read more easily grouped.
-std::u16string grouped(std::size_t n) {
-    std::string digits = std::to_string(n);
-    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(static_cast<std::size_t>(i), ",");
-    return std::u16string(digits.begin(), digits.end());
-}
-
-std::u16string_view kindOfForbidden(char32_t c) {
-    if (c >= 0xD800 && c <= 0xDFFF) return u"壊れた文字";
-    if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return u"制御文字";
-    if (c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF) {
-        return u"書式制御文字";
-    }
-    return {};
-}
-
-}  // namespace
-
-std::optional<std::u16string> refusalOfTypedText(std::u16string_view text) {
-    if (text.size() > kMaxTypedLength) {
-        return u"長すぎて入力できません（" + grouped(text.size()) + u" 文字。" + grouped(kMaxTypedLength) +
-               u" 文字まで）";
-    }
-    std::size_t position = 0;  // in characters as a person counts them
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        ++position;
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            ++i;  // a whole pair is one character
-            continue;
-        }
-        const std::u16string_view kind = kindOfForbidden(c);
-        if (!kind.empty()) {
-            return grouped(position) + u" 文字目に入力できない文字（" + std::u16string(kind) + u"）があります";
-        }
-    }
-    return std::nullopt;
-}
 
 Session::Session(Form1& form) : form_(form) {
     for (const ControlRow* row : rowsWithRole(Role::EditBox)) {
@@ -56,7 +16,7 @@ Session::Session(Form1& form) : form_(form) {
 }
 
 void Session::record(const std::string& line) const {
-    if (recorder_) recorder_(line);
+    if (recording()) recorder_(line);
 }
 
 // Whatever the person does next closes an open popup menu and ends a hint.
@@ -66,7 +26,7 @@ void Session::personActs() {
 }
 
 void Session::run(const EventHandler& event, int16_t button) {
-    if (recorder_) record(event.takesButton ? event.name + " " + std::to_string(button) : event.name);
+    if (recording()) record(event.takesButton ? event.name + " " + std::to_string(button) : event.name);
     dispatch(event, button);
 }
 
@@ -78,38 +38,34 @@ void Session::dispatch(const EventHandler& event, int16_t button) {
         return;
     }
     personActs();
+    if (history_.inCompound()) {
+        // The compound is the step: no snapshot of each input it runs.
+        event.run(form_, button);
+        if (const Menu* menu = form_.platform().takePopupRequest()) popup_ = menu;
+        return;
+    }
     const bool wasOpen = anyEditOpen(form_);
     // The window is kept as it was only where the event may turn out a step or
     // open an edit: a copy before every click would cost more than the click.
     // A commit needs none: it closes an edit, so it always changes the window.
     const bool onLabel = onEditedLabel(event);
     const bool opensEdit = !wasOpen && event.kind == EventKind::DblClick && onLabel;
-    const State before = mayBeStep(event) || opensEdit ? snapshot() : nullptr;
+    const bool step = mayBeStep(event);
+    const StepHistory::State before = step || opensEdit ? history_.snapshot() : nullptr;
     event.run(form_, button);
     if (const Menu* menu = form_.platform().takePopupRequest()) popup_ = menu;
     const bool isOpenNow = anyEditOpen(form_);
-    // A committed edit is one step from the window before its box opened,
-    // whatever was done while it was open. (An edit opened behind the
-    // session's back, by a restore of the window alone, has no known start.)
-    const bool commit = event.kind == EventKind::Click && wasOpen && !isOpenNow && onLabel && beforeEdit_;
-    if (commit || (before && mayBeStep(event) && static_cast<const Form1State&>(form_) != *before)) {
-        if (commit) {
-            undo_.resize(std::min(undo_.size(), editMark_));
-            undo_.push_back({beforeEdit_, nullptr, 0});
-        } else {
-            undo_.push_back({before, beforeEdit_, editMark_});
-        }
-        if (undo_.size() > kUndoSteps) forgetOldestStep();
-        redo_.clear();
-        ++stepsTaken_;
+    if (event.kind == EventKind::Click && wasOpen && !isOpenNow && onLabel) {
+        history_.commitEdit();
+    } else if (step) {
+        history_.stepFrom(before);
     }
     if (!wasOpen && isOpenNow) {
         // Only a double click on a label opens its box; were anything else to,
         // Escape would put back the window as the event left it.
-        beforeEdit_ = before ? before : snapshot();
-        editMark_ = undo_.size();
+        history_.editOpened(before ? before : history_.snapshot());
     } else if (!isOpenNow) {
-        beforeEdit_.reset();
+        history_.editClosed();
     }
 }
 
@@ -136,7 +92,7 @@ Session::Pick Session::choose(const MenuItemRow& item) {
     const MenuItem& shown = popup_->items[item.index];
     if (shown.isSeparator() || !shown.Visible || !shown.Enabled || !popup_->Enabled) return Pick::Unavailable;
     // The pick arrives as the item's own Click, a new input that closes the menu.
-    if (recorder_) record("choose " + item.name);
+    if (recording()) record("choose " + item.name);
     dispatch(eventOf(item), 0);
     return Pick::Chosen;
 }
@@ -150,7 +106,7 @@ bool Session::dismiss() {
 
 bool Session::type(TextBox& box, std::u16string text) {
     popup_ = nullptr;
-    if (recorder_) record("type " + std::string(box.name) + " " + toUtf8(text));
+    if (recording()) record("type " + std::string(box.name) + " " + toUtf8(text));
     if (const auto refusal = refusalOfTypedText(text)) {
         form_.platform().showHint(box, *refusal);
         return false;
@@ -167,7 +123,7 @@ const Session::EditBox* Session::editBoxOf(const TextBox& box) const {
     return nullptr;
 }
 
-TextBox* Session::openBox() {
+TextBox* Session::openBox() const {
     for (const EditBox& b : boxes_) {
         if (isOpen(*b.box)) return b.box;
     }
@@ -183,20 +139,16 @@ bool Session::enter(TextBox& box) {
     if (!isOpen(box)) return false;
     const EditBox* b = editBoxOf(box);
     if (b->labelClick == nullptr) return false;
-    if (recorder_) record("key " + std::string(box.name) + " Enter");
+    record("key " + std::string(box.name) + " Enter");
     dispatch(*b->labelClick, 0);
     return true;
 }
 
 bool Session::escape(TextBox& box) {
     popup_ = nullptr;
-    if (!isOpen(box) || !beforeEdit_) return false;
-    if (recorder_) record("key " + std::string(box.name) + " Escape");
-    // Whatever was done while the box was open goes with it. The abandoned edit
-    // is no step: what could be redone before it opened still can be.
-    undo_.resize(std::min(undo_.size(), editMark_));
-    restore({beforeEdit_, nullptr, 0});
-    return true;
+    if (!isOpen(box) || !history_.editStartKnown()) return false;
+    record("key " + std::string(box.name) + " Escape");
+    return history_.abandonEdit();
 }
 
 // Whether the event is on a label that a box edits.
@@ -213,80 +165,16 @@ bool Session::mayBeStep(const EventHandler& event) const {
     return event.item != nullptr && event.item->category != 0;
 }
 
-void Session::restore(const Moment& moment) {
-    form_.platform().hideHint();
-    form_.restore(*moment.state);
-    beforeEdit_ = moment.beforeEdit;
-    // An edit the moment holds open began where it began; without one, steps
-    // from here on would belong to the next edit.
-    editMark_ = moment.beforeEdit ? std::min(moment.editMark, undo_.size()) : undo_.size();
-}
-
-// The history holds kUndoSteps: the oldest step goes, and every mark of where
-// an edit began moves with the steps after it.
-void Session::forgetOldestStep() {
-    undo_.pop_front();
-    auto shift = [](std::size_t& mark) { mark = mark > 0 ? mark - 1 : 0; };
-    shift(editMark_);
-    for (Moment& m : undo_) shift(m.editMark);
-    for (Moment& m : redo_) shift(m.editMark);
-}
-
-bool Session::canUndo() const {
-    if (!undo_.empty()) return true;
-    return std::any_of(boxes_.begin(), boxes_.end(), [&](const EditBox& b) { return isOpen(*b.box); });
-}
-
 bool Session::undo() {
     popup_ = nullptr;
     record("undo");
-    // With a box open, the steps taken while it was open go first; then the box
-    // closes as Escape closes it, and redo opens it again as it was.
-    if (openBox() != nullptr && undo_.size() <= editMark_) {
-        if (!beforeEdit_) return false;
-        redo_.push_back(now());
-        restore({beforeEdit_, nullptr, 0});
-        return true;
-    }
-    if (undo_.empty()) return false;
-    redo_.push_back(now());
-    const Moment back = std::move(undo_.back());
-    undo_.pop_back();
-    restore(back);
-    return true;
+    return history_.undo(openBox() != nullptr);
 }
 
 bool Session::redo() {
     popup_ = nullptr;
     record("redo");
-    if (redo_.empty()) return false;
-    undo_.push_back(now());
-    const Moment forward = std::move(redo_.back());
-    redo_.pop_back();
-    restore(forward);
-    return true;
-}
-
-std::optional<std::u16string> Session::equationText() const {
-    const Form1State& f = form_;
-    if (!f.Label2.Visible || (f.LeftNumeratorDims.empty() && f.LeftDenominatorDims.empty())) return std::nullopt;
-    auto side = [](const std::u16string& value, const std::u16string& numerator, const std::u16string& denominator) {
-        std::u16string text = value + u" " + numerator;
-        if (!denominator.empty()) text += u"/" + denominator;
-        return text;
-    };
-    return side(f.Label2.Caption, f.Label3.Caption, f.Label4.Caption) + u" = " +
-           side(f.Label1.Caption, f.Label5.Caption, f.Label6.Caption);
-}
-
-bool Session::copy() {
-    record("copy");
-    const auto text = equationText();
-    if (!text) return false;
-    form_.platform().setClipboardText(*text);
-    // A copy shows nowhere else: say it was done, beside the result.
-    form_.platform().showNotice(form_.Label1, u"式をコピーしました");
-    return true;
+    return history_.redo();
 }
 
 }  // namespace quantivex

@@ -4,33 +4,24 @@
 // view, the replay tool, the event storm and the fuzzer all go through it, so
 // what a person gets beyond the window's own events lives here once: typed
 // text screened before it enters a box, hints that go away at the next input,
-// the rule that any new input closes an open popup, undo and redo, and the
-// equation copied as text.
+// the rule that any new input closes an open popup. Its history of steps
+// (step_history.h) keeps undo and redo and tells observers of each step.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <memory>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "events.h"
 #include "form1.h"
+#include "step_history.h"
+#include "text_screening.h"
 
 namespace quantivex {
-
-// The longest text a box takes. The widest equation any screen shows holds a
-// few hundred characters (150 twips each), so no honest entry comes near it,
-// while every check and redraw of a text this long stays instant.
-inline constexpr std::size_t kMaxTypedLength = 1000;
-
-// Steps of the undo history kept; the oldest go first.
-inline constexpr std::size_t kUndoSteps = 200;
 
 // An event asked for by a name the window does not have.
 class UnknownEvent : public std::invalid_argument {
@@ -45,6 +36,8 @@ public:
     Session& operator=(const Session&) = delete;
 
     Form1& form() { return form_; }
+    const Form1& form() const { return form_; }
+    StepHistory& history() { return history_; }
 
     // One event of the window, as the person (or a timer) raises it. An input
     // of the person closes the open popup menu and ends a hint; a timer tick
@@ -80,37 +73,38 @@ public:
     // The box's edit is open and the box shows.
     bool isOpen(const TextBox& box) const;
     // The box whose edit is open and shows, if any.
-    TextBox* openBox();
+    TextBox* openBox() const;
 
     // Every action that changes the equation is one step: set units, convert,
     // clear, a unit pick, a committed value or unit text. Undo puts the window
     // back exactly as it was before the step. With a box open, the steps taken
     // while it was open go back first; then undo closes the box as Escape does.
     // A new step drops what could be redone.
-    bool canUndo() const;
-    bool canRedo() const { return !redo_.empty(); }
+    bool canUndo() const { return history_.canUndo(openBox() != nullptr); }
+    bool canRedo() const { return history_.canRedo(); }
     bool undo();
     bool redo();
-    std::size_t stepsTaken() const { return stepsTaken_; }  // every step recorded since the session began
+    std::size_t stepsTaken() const { return history_.stepsTaken(); }
 
-    // The equation as text, values and units as shown ("5 kg/sec = 661.386
-    // lb/min"), or nothing while no units are set.
-    std::optional<std::u16string> equationText() const;
-    bool copy();
+    // Several inputs as one step: one undo goes back to before all of them, and
+    // the observers hear of one step. The inputs are recorded as `line`, the
+    // input that asked for them, not one by one.
+    template <typename Inputs>
+    void compound(const std::string& line, Inputs&& inputs) {
+        record(line);
+        personActs();
+        Compound guard(*this);
+        inputs();
+    }
+
+    // An input of the person beyond the window's own events (copy, say), as a
+    // line of a replay script.
+    void record(const std::string& line) const;
 
     // Every input from now on, as a line of a replay script.
     void setRecorder(std::function<void(const std::string&)> recorder) { recorder_ = std::move(recorder); }
 
 private:
-    // A state of the window, with the state before its open edit, if one is
-    // open, and the history's size when that edit began. States are kept
-    // whole and never changed, so moments share them.
-    using State = std::shared_ptr<const Form1State>;
-    struct Moment {
-        State state;
-        State beforeEdit;
-        std::size_t editMark = 0;
-    };
     // An edit box with the click on the label it edits, which commits it.
     struct EditBox {
         const ControlRow* row;
@@ -118,29 +112,34 @@ private:
         const ControlRow* label;
         const EventHandler* labelClick;
     };
-    State snapshot() const { return std::make_shared<const Form1State>(static_cast<const Form1State&>(form_)); }
-    Moment now() const { return {snapshot(), beforeEdit_, editMark_}; }
-    void restore(const Moment& moment);
-    void forgetOldestStep();
+    // Inputs inside a compound are neither recorded nor steps of their own.
+    struct Compound {
+        explicit Compound(Session& s) : session(s) {
+            ++session.muted_;
+            session.history_.beginCompound();
+        }
+        ~Compound() {
+            session.history_.endCompound();
+            --session.muted_;
+        }
+        Compound(const Compound&) = delete;
+        Compound& operator=(const Compound&) = delete;
+        Session& session;
+    };
+
     void dispatch(const EventHandler& event, int16_t button);
     void personActs();
-    void record(const std::string& line) const;
+    bool recording() const { return recorder_ && muted_ == 0; }
     const EditBox* editBoxOf(const TextBox& box) const;
     bool onEditedLabel(const EventHandler& event) const;
     bool mayBeStep(const EventHandler& event) const;
 
     Form1& form_;
+    StepHistory history_{form_};
     std::vector<EditBox> boxes_;
     const Menu* popup_ = nullptr;
-    State beforeEdit_;  // the window just before the open edit began
-    std::deque<Moment> undo_;
-    std::vector<Moment> redo_;
-    std::size_t stepsTaken_ = 0;
-    std::size_t editMark_ = 0;  // the history's size when the open edit began
     std::function<void(const std::string&)> recorder_;
+    int muted_ = 0;
 };
-
-// Why a typed text is refused, or nothing when the box may take it.
-std::optional<std::u16string> refusalOfTypedText(std::u16string_view text);
 
 }  // namespace quantivex

@@ -358,7 +358,7 @@ struct Storm {
     // The help items other than the guide only ask the platform for something
     // (the help viewer, the version box): a person rarely opens them.
     static bool rarelyChosen(const EventHandler& h) {
-        return h.item != nullptr && h.item->category == 0 && h.item->onClick != &Form1::usr_Click;
+        return h.item != nullptr && h.item->category == 0 && h.item->name != "usr";
     }
 
     // One thing a person can do in the window as it stands.

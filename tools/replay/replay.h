@@ -23,6 +23,7 @@
 //                              factor, the left value times it, the left value times
 //                              the factor by the units' definitions
 //   expect no breakdown        the breakdown shows no figure
+//   expect breakdown contains TEXT           a line of the breakdown holds TEXT
 //   expect dump = NAME         the whole state equals the one remembered as NAME
 #pragma once
 
@@ -32,6 +33,12 @@
 #include <variant>
 #include <vector>
 
+namespace quantivex {
+struct EventHandler;
+struct ControlRow;
+struct MenuItemRow;
+}  // namespace quantivex
+
 namespace quantivex::replay {
 
 enum class Outcome { Passed = 0, Failed = 1, Unreadable = 2 };
@@ -39,16 +46,17 @@ enum class Outcome { Passed = 0, Failed = 1, Unreadable = 2 };
 struct Screen {
     float width, height;
 };
+// Names are looked up once, when the script is read.
 struct Event {
-    std::string handler;
+    const EventHandler* handler;
     int button;
 };
 struct Type {
-    std::string box;
+    const ControlRow* box;
     std::string text;
 };
 struct Choose {
-    std::string item;
+    const MenuItemRow* item;
     std::string menu;
 };
 struct Dismiss {};
@@ -78,7 +86,7 @@ struct ExpectDrawn {
 };
 struct Dump {};
 struct Key {
-    std::string box;
+    const ControlRow* box;
     bool enter;
 };  // Enter or Escape in an edit box
 struct ExpectHint {
@@ -99,6 +107,9 @@ struct ExpectMessageContains {
     std::string text;
 };                            // the latest message box
 struct ExpectNoBreakdown {};  // the breakdown shows no figure
+struct ExpectBreakdownContains {
+    std::string text;
+};  // a line of the breakdown holds the text
 struct Remember {
     std::string name;
 };  // the whole state, kept under a name
@@ -106,10 +117,10 @@ struct ExpectSame {
     std::string name;
 };  // the whole state equals a remembered one
 
-using Command =
-    std::variant<Screen, Event, Type, Choose, Dismiss, ExpectValue, ExpectMessage, ExpectNoMessage, ExpectBeeps,
-                 ExpectPopup, ExpectHelp, ExpectDrawn, Dump, Key, ExpectHint, ExpectNoHint, Undo, Redo, Copy,
-                 ExpectClipboard, ExpectBreakdown, ExpectMessageContains, ExpectNoBreakdown, Remember, ExpectSame>;
+using Command = std::variant<Screen, Event, Type, Choose, Dismiss, ExpectValue, ExpectMessage, ExpectNoMessage,
+                             ExpectBeeps, ExpectPopup, ExpectHelp, ExpectDrawn, Dump, Key, ExpectHint, ExpectNoHint,
+                             Undo, Redo, Copy, ExpectClipboard, ExpectBreakdown, ExpectMessageContains,
+                             ExpectNoBreakdown, ExpectBreakdownContains, Remember, ExpectSame>;
 
 struct Line {
     int number;

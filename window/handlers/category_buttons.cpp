@@ -7,7 +7,7 @@ namespace quantivex {
 namespace {
 
 void showAllItems(Menu& menu) {
-    for (MenuItem& item : menu.items) item.Visible = true;
+    menu.items.showAll();
 }
 
 }  // namespace
@@ -26,7 +26,7 @@ void Form1::LeftCategoryButton_MouseUp(const ControlRow& button, int16_t /*mouse
 void Form1::RightCategoryButton_MouseDown(const ControlRow& button, int16_t mouseButton) {
     const CategoryControls& row = *categoryOfCode(button.category);
     // Set for every button and before the menu opens: they hold even when it is dismissed.
-    ActiveTokenList = std::u16string(row.category->tokenList);
+    ActiveTokenList = row.category->tokenList;  // a view of the catalogue: no copy to keep
     ActiveCategory = std::u16string(row.category->code);
     if (mouseButton != 1) return;
     showAllItems(*row.menu);

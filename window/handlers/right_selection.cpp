@@ -19,7 +19,7 @@ void Form1::pressRightUnits(FractionSide side) {
         const RightPart part = rightPart(side);
         if (part.leftDims.empty()) return;
         if (EditingLeftValue == 1) return;
-        ActiveTokenList.clear();
+        ActiveTokenList = {};
         ChangingRightNumerator = side == FractionSide::Numerator ? 1 : 0;
         ChangingRightDenominator = side == FractionSide::Denominator ? 1 : 0;
         Text3.Visible = false;  // open flags and Timer1 stay: the edit can still be committed
