@@ -37,11 +37,11 @@ enum class BreakdownStatus {
 struct BreakdownFault {
     bool left = true;                             // UnknownUnit: on which side
     FractionSide side = FractionSide::Numerator;  // the part of the fraction
-    std::u16string unit;                          // UnknownUnit: the token, or the whole expression for an empty one;
+    std::u16string unit{};                        // UnknownUnit: the token, or the whole expression for an empty one;
                                                   // CategoriesDiffer: the left unit
-    std::u16string otherUnit;                     // CategoriesDiffer: the right unit
-    std::u16string_view category;                 // CategoriesDiffer: their category codes
-    std::u16string_view otherCategory;
+    std::u16string otherUnit{};                   // CategoriesDiffer: the right unit
+    std::u16string_view category{};               // CategoriesDiffer: their category codes
+    std::u16string_view otherCategory{};
 };
 
 struct Breakdown {
