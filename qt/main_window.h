@@ -69,6 +69,7 @@ private:
     void syncActions();
     void showContextMenu(const QPoint& at);
     void afterInput();
+    // popup_menus.cpp
     void syncPopup();
     void endKeyboardPress();
     void sync();
@@ -90,7 +91,7 @@ private:
     QAction* breakdown_ = nullptr;
     BreakdownWindow* breakdownWindow_ = nullptr;
 
-    // The popup menu shown for the session's open one.
+    // The popup menu shown for the session's open one (popup_menus.cpp).
     QPointer<QMenu> popup_;
     const Menu* popupShown_ = nullptr;
     unsigned popupGeneration_ = 0;
