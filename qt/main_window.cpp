@@ -200,44 +200,8 @@ void MainWindow::sync() {
     widgets_->orderForTab();
     syncClientSize();
     syncActions();
-    const Form1& f = *form_;
-    if (!placed_ || f.Left != placedLeft_ || f.Top != placedTop_) {
-        move(scale_.toPixels(f.Left), scale_.toPixels(f.Top));
-        placedLeft_ = f.Left;
-        placedTop_ = f.Top;
-        placed_ = true;
-    }
+    placeFrame();
     client_->update();
-}
-
-// The window's width is its outer width; the client area is what the window
-// system's frame leaves of it, measured, not assumed. A widened equation can
-// reach a few twips past that width; the client area then grows by as much as
-// keeps the right fraction clear of the edge, the equation's places unchanged.
-void MainWindow::syncClientSize() {
-    const int frame = std::max(0, frameGeometry().width() - geometry().width());
-    int width = scale_.toPixels(form_->Width) - frame;
-    for (const auto& [row, model, w] : widgets_->labels()) {
-        if (model->Visible && w != nullptr) width = std::max(width, w->geometry().right() + 1 + kEquationMargin);
-    }
-    const QSize client(width, scale_.toPixels(kClientHeight));
-    if (client_->size() != client) client_->setFixedSize(client);
-}
-
-void MainWindow::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    // The frame arrives from the window manager once the window is shown. The
-    // size follows later, from the event loop: resized inside the window
-    // manager's own reply, the window would be put where Qt last heard it was.
-    if (client_ != nullptr && event->type() == QEvent::ActivationChange) {
-        QMetaObject::invokeMethod(this, &MainWindow::syncClientSize, Qt::QueuedConnection);
-    }
-}
-
-void MainWindow::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    // The window manager's frame also comes as a move.
-    if (client_ != nullptr) QMetaObject::invokeMethod(this, &MainWindow::syncClientSize, Qt::QueuedConnection);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -73,7 +73,9 @@ private:
     void syncPopup();
     void endKeyboardPress();
     void sync();
+    // frame.cpp
     void syncClientSize();
+    void placeFrame();
     static constexpr int kEquationMargin = 6;  // pixels between the equation and the window's right edge
     static constexpr int kNoticeMs = 2500;     // how long a note that confirms something stays
 
@@ -100,6 +102,7 @@ private:
 
     bool handling_ = false;
     std::deque<std::function<void()>> waiting_;
+    // Where the frame was last put from the model's Left and Top (frame.cpp).
     float placedLeft_ = 0;
     float placedTop_ = 0;
     bool placed_ = false;
