@@ -72,7 +72,10 @@ private:
     // popup_menus.cpp
     void syncPopup();
     void endKeyboardPress();
+    // widget_sync.cpp
     void sync();
+    // A widget's background colour, set only when it differs.
+    static void setBackground(QWidget* widget, uint32_t colour, QPalette::ColorRole role);
     // frame.cpp
     void syncClientSize();
     void placeFrame();
