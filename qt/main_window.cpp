@@ -57,20 +57,7 @@ QWidget* MainWindow::clientArea() const {
 // ---- inputs ----
 
 void MainWindow::input(std::function<void()> run) {
-    if (handling_) {
-        waiting_.push_back(std::move(run));
-        return;
-    }
-    handling_ = true;
-    run();
-    afterInput();
-    while (!waiting_.empty()) {
-        const std::function<void()> next = std::move(waiting_.front());
-        waiting_.pop_front();
-        next();
-        afterInput();
-    }
-    handling_ = false;
+    queue_.run(std::move(run));
 }
 
 void MainWindow::dispatch(const EventHandler& handler, int16_t button) {

@@ -8,7 +8,6 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +16,7 @@
 #include "conversions.h"
 #include "events.h"
 #include "form1.h"
+#include "input_queue.h"
 #include "qt_platform.h"
 #include "session.h"
 
@@ -103,8 +103,7 @@ private:
     QPointer<QWidget> popupAnchor_;                    // the button a key press opened it from
     const EventHandler* releaseAfterPopup_ = nullptr;  // that button's release, once the menu is done
 
-    bool handling_ = false;
-    std::deque<std::function<void()>> waiting_;
+    InputQueue queue_{[this] { afterInput(); }};
     // Where the frame was last put from the model's Left and Top (frame.cpp).
     float placedLeft_ = 0;
     float placedTop_ = 0;
