@@ -41,7 +41,6 @@ public:
     QtPlatform& platform() { return platform_; }
     Session& session() { return session_; }
     BreakdownWindow* breakdownWindow() const { return breakdownWindow_; }
-    MessageBoxes& messageBoxes() { return *messages_; }
     const ControlWidgets& widgets() const { return *widgets_; }
     const TwipScale& scale() const { return scale_; }
     QWidget* clientArea() const;
