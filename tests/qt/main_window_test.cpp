@@ -139,11 +139,12 @@ struct SeenMessage {
     QString text, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool seen = false;
+    QMessageBox::StandardButtons buttons;
 };
 SeenMessage closeOpenMessageBox() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) return {};
-    SeenMessage seen{box->text(), box->windowTitle(), box->icon(), true};
+    SeenMessage seen{box->text(), box->windowTitle(), box->icon(), true, box->standardButtons()};
     box->accept();
     return seen;
 }
@@ -798,6 +799,37 @@ private slots:
         QCOMPARE(window.form().EditingLeftValue, 1);  // the edit stays open on the value
         QVERIFY(closeOpenMessageBox().seen);
         STOP_ON_FAILURE(compareWithReplay(window, inputs));
+    }
+
+    void everyMessageBoxOffersOneOkAndTheErrorBoxWarns() {
+        MainWindow& window = *window_;
+        const QMessageBox::StandardButtons ok(QMessageBox::Ok);
+        window.menuBar()->findChild<QAction*>(QStringLiteral("VER"))->trigger();
+        QCOMPARE(closeOpenMessageBox().buttons, ok);
+        run(window, "Command9_Click");  // no units yet: the notice
+        QCOMPARE(closeOpenMessageBox().buttons, ok);
+        run(window, "Command8_Click");
+        run(window, "Label3_Click");
+        run(window, "MASS2_Click");
+        run(window, "Label3_DblClick");
+        typeAndEnter(widget<QLineEdit>(window, "Text3"), QStringLiteral("xx"));
+        SeenMessage seen = closeOpenMessageBox();
+        QCOMPARE(seen.icon, QMessageBox::Warning);
+        QCOMPARE(seen.buttons, ok);
+        QTest::keyClick(widget<QLineEdit>(window, "Text3"), Qt::Key_Escape);
+        // more kilograms than a double holds as pounds: the error box
+        run(window, "Command9_Click");
+        run(window, "Label5_MouseDown");
+        run(window, "Command10_MouseDown");
+        QVERIFY(chooseInOpenPopup(QStringLiteral("lb")));
+        run(window, "Label2_DblClick");
+        typeAndEnter(widget<QLineEdit>(window, "Text2"), QStringLiteral("1e308"));
+        seen = closeOpenMessageBox();
+        QVERIFY(seen.seen);
+        QCOMPARE(seen.text, QStringLiteral("エラーです"));
+        QCOMPARE(seen.title, QStringLiteral("メッセージ"));
+        QCOMPARE(seen.icon, QMessageBox::Warning);
+        QCOMPARE(seen.buttons, ok);
     }
 
     void aFocusedButtonShowsAFrameTheEyeFinds() {
