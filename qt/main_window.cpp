@@ -1,3 +1,5 @@
+// The window built and wired: its widgets, menus and actions made, each input
+// they report passed to the session in turn, and what it asked for carried out.
 #include "main_window.h"
 
 #include <QApplication>
