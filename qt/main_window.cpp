@@ -1,23 +1,16 @@
+// The window built and wired: its widgets, menus and actions made, each input
+// they report passed to the session in turn, and what it asked for carried out.
 #include "main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QLayout>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <algorithm>
 
-#include "breakdown_report.h"
-#include "breakdown_window.h"
 #include "client_area.h"
 #include "hint_label.h"
 #include "message_boxes.h"
-#include "widgets.h"
 
 // The front-end is a static library: its resources (icon, help document) are
 // registered explicitly, outside any namespace as Qt requires.
@@ -26,25 +19,6 @@ static void registerResources() {
 }
 
 namespace quantivex {
-namespace {
-
-template <typename W>
-void setGeometryFrom(W* widget, const Control& c, const TwipScale& s) {
-    const QRect r(s.toPixels(c.Left), s.toPixels(c.Top), s.toPixels(c.Width), s.toPixels(c.Height));
-    if (widget->geometry() != r) widget->setGeometry(r);
-    if (widget->isVisibleTo(widget->parentWidget()) != c.Visible) widget->setVisible(c.Visible);
-    if (widget->isEnabled() != c.Enabled) widget->setEnabled(c.Enabled);
-}
-
-void setBackground(QWidget* widget, uint32_t colour, QPalette::ColorRole role) {
-    QPalette p = widget->palette();
-    const QColor c = toQColor(colour, QApplication::palette());
-    if (p.color(role) == c) return;
-    p.setColor(role, c);
-    widget->setPalette(p);
-}
-
-}  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), platform_(this), form_(std::make_unique<Form1>(platform_)) {
@@ -85,20 +59,7 @@ QWidget* MainWindow::clientArea() const {
 // ---- inputs ----
 
 void MainWindow::input(std::function<void()> run) {
-    if (handling_) {
-        waiting_.push_back(std::move(run));
-        return;
-    }
-    handling_ = true;
-    run();
-    afterInput();
-    while (!waiting_.empty()) {
-        const std::function<void()> next = std::move(waiting_.front());
-        waiting_.pop_front();
-        next();
-        afterInput();
-    }
-    handling_ = false;
+    queue_.run(std::move(run));
 }
 
 void MainWindow::dispatch(const EventHandler& handler, int16_t button) {
@@ -119,22 +80,6 @@ void MainWindow::enter(TextBox& box) {
 }
 void MainWindow::escape(TextBox& box) {
     input([this, b = &box] { session_.escape(*b); });
-}
-
-void MainWindow::pressFromKeyboard(const ControlRow& button, QWidget* anchor) {
-    popupAnchor_ = anchor;
-    releaseAfterPopup_ = findEvent(button, EventKind::MouseUp);
-    dispatch(*findEvent(button, EventKind::MouseDown), 1);
-    if (session_.openPopup() == nullptr) endKeyboardPress();
-}
-
-// The release of a button pressed from the keyboard comes once its menu is
-// done, as a mouse's release goes to the menu; the focus stays on the button.
-void MainWindow::endKeyboardPress() {
-    QPointer<QWidget> anchor = popupAnchor_;
-    popupAnchor_ = nullptr;
-    if (const EventHandler* up = std::exchange(releaseAfterPopup_, nullptr)) dispatch(*up, 1);
-    if (anchor != nullptr) anchor->setFocus(Qt::PopupFocusReason);
 }
 
 void MainWindow::afterInput() {
@@ -158,146 +103,6 @@ void MainWindow::afterInput() {
     }
     for (const PendingMessage& m : platform_.takeMessages()) messages_->show(m);
     syncPopup();
-}
-
-// The session's open popup menu, shown at the pointer (under the button when a
-// key opened it). A pick arrives as an input of its own; a menu closed without
-// one is dismissed in the session once the pick, if any, has had its turn.
-void MainWindow::syncPopup() {
-    const Menu* menu = session_.openPopup();
-    if (menu == popupShown_) return;
-    ++popupGeneration_;
-    if (popup_ != nullptr) popup_->close();  // the session closed it: a new input came
-    popupShown_ = menu;
-    if (menu == nullptr) {
-        endKeyboardPress();
-        return;
-    }
-    auto* popup = new QMenu(this);
-    popup->setAttribute(Qt::WA_DeleteOnClose);
-    popup->setObjectName(QString::fromLatin1(menu->name.data(), static_cast<qsizetype>(menu->name.size())));
-    for (const MenuItemRow& item : menuItemRows()) {
-        if (&((*form_).*item.owner) != menu) continue;
-        const MenuItem& shown = menu->items[item.index];
-        if (!shown.Visible) continue;
-        if (shown.isSeparator()) {
-            popup->addSeparator();
-            continue;
-        }
-        QAction* action = popup->addAction(toQString(shown.Caption));
-        action->setObjectName(QString::fromStdString(item.name));
-        action->setEnabled(shown.Enabled && menu->Enabled);
-        connect(action, &QAction::triggered, this,
-                [this, row = &item] { input([this, row] { session_.choose(*row); }); });
-    }
-    connect(popup, &QMenu::aboutToHide, this, [this, generation = popupGeneration_] {
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation] {
-                if (generation == popupGeneration_) input([this] { session_.dismiss(); });
-            },
-            Qt::QueuedConnection);
-    });
-    popup_ = popup;
-    const QPoint at =
-        popupAnchor_ != nullptr ? popupAnchor_->mapToGlobal(QPoint(0, popupAnchor_->height())) : QCursor::pos();
-    popup->popup(at);
-}
-
-// ---- the sync: the only code that writes widget properties ----
-
-void MainWindow::sync() {
-    widgets_->createShowing();
-    for (const auto& [row, model, w] : widgets_->labels()) {
-        if (w == nullptr) continue;
-        setGeometryFrom(w, *model, scale_);
-        const QString text = toQString(model->Caption);
-        if (w->text() != text) {
-            w->setText(text);
-            w->setAccessibleDescription(text);  // a screen reader reads the label's text with its name
-        }
-        // Fitted when it shows: measuring a text loads its font, and nothing
-        // hidden needs one yet.
-        if (model->Visible) w->fitText();
-        setBackground(w, model->BackColor, QPalette::Window);
-        // A part of the equation takes the Tab only while the eye can see it:
-        // an empty one in the window's own colour is no stop.
-        if (row->role == Role::EquationPart && row->place != Place::Sign) {
-            const bool seen = !model->Caption.empty() || model->BackColor != form_->BackColor;
-            w->setFocusPolicy(seen ? Qt::TabFocus : Qt::NoFocus);
-        }
-    }
-    for (const auto& [row, model, w] : widgets_->buttons()) {
-        if (w != nullptr) setGeometryFrom(w, *model, scale_);
-    }
-    for (const auto& [row, model, w] : widgets_->boxes()) {
-        if (w == nullptr) continue;
-        const QString text = toQString(model->Text());
-        if (w->text() != text) w->setText(text);
-        const bool opening = model->Visible && !w->isVisibleTo(client_);
-        const bool closingWithFocus = !model->Visible && w->isVisibleTo(client_) && w->hasFocus();
-        setGeometryFrom(w, *model, scale_);
-        // A box that closes hands the focus back to its label, not to whatever
-        // control comes next (which could be クリヤ).
-        if (closingWithFocus) {
-            if (QWidget* label = widgets_->widgetOf((*form_).*row->edits)) label->setFocus(Qt::OtherFocusReason);
-        }
-        // A box grows with its text as the window says, but never past the
-        // window: beyond that it scrolls with the caret.
-        const QRect inside = w->geometry().intersected(client_->rect());
-        if (inside.isValid() && inside != w->geometry()) w->setGeometry(inside);
-        // A box opens with its whole text selected, so the first key replaces it.
-        if (opening) w->selectAll();
-        setBackground(w, model->BackColor, QPalette::Base);
-    }
-    for (const auto& [row, model, qt] : widgets_->timers()) {
-        if (model->Enabled && (!qt->isActive() || qt->interval() != model->Interval)) {
-            qt->start(model->Interval);
-        } else if (!model->Enabled && qt->isActive()) {
-            qt->stop();
-        }
-    }
-    widgets_->orderForTab();
-    syncClientSize();
-    syncActions();
-    const Form1& f = *form_;
-    if (!placed_ || f.Left != placedLeft_ || f.Top != placedTop_) {
-        move(scale_.toPixels(f.Left), scale_.toPixels(f.Top));
-        placedLeft_ = f.Left;
-        placedTop_ = f.Top;
-        placed_ = true;
-    }
-    client_->update();
-}
-
-// The window's width is its outer width; the client area is what the window
-// system's frame leaves of it, measured, not assumed. A widened equation can
-// reach a few twips past that width; the client area then grows by as much as
-// keeps the right fraction clear of the edge, the equation's places unchanged.
-void MainWindow::syncClientSize() {
-    const int frame = std::max(0, frameGeometry().width() - geometry().width());
-    int width = scale_.toPixels(form_->Width) - frame;
-    for (const auto& [row, model, w] : widgets_->labels()) {
-        if (model->Visible && w != nullptr) width = std::max(width, w->geometry().right() + 1 + kEquationMargin);
-    }
-    const QSize client(width, scale_.toPixels(kClientHeight));
-    if (client_->size() != client) client_->setFixedSize(client);
-}
-
-void MainWindow::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    // The frame arrives from the window manager once the window is shown. The
-    // size follows later, from the event loop: resized inside the window
-    // manager's own reply, the window would be put where Qt last heard it was.
-    if (client_ != nullptr && event->type() == QEvent::ActivationChange) {
-        QMetaObject::invokeMethod(this, &MainWindow::syncClientSize, Qt::QueuedConnection);
-    }
-}
-
-void MainWindow::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    // The window manager's frame also comes as a move.
-    if (client_ != nullptr) QMetaObject::invokeMethod(this, &MainWindow::syncClientSize, Qt::QueuedConnection);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

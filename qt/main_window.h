@@ -8,7 +8,6 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +16,7 @@
 #include "conversions.h"
 #include "events.h"
 #include "form1.h"
+#include "input_queue.h"
 #include "qt_platform.h"
 #include "session.h"
 
@@ -29,6 +29,8 @@ class BreakdownWindow;
 class HintLabel;
 class MessageBoxes;
 
+// Its member functions are defined across files by job, as the private section
+// says; main_window.cpp builds the window and takes its inputs.
 class MainWindow : public QMainWindow, private ViewInputs {
     Q_OBJECT
 public:
@@ -39,7 +41,6 @@ public:
     QtPlatform& platform() { return platform_; }
     Session& session() { return session_; }
     BreakdownWindow* breakdownWindow() const { return breakdownWindow_; }
-    MessageBoxes& messageBoxes() { return *messages_; }
     const ControlWidgets& widgets() const { return *widgets_; }
     const TwipScale& scale() const { return scale_; }
     QWidget* clientArea() const;
@@ -56,23 +57,35 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    // What the control widgets report.
+    // What the control widgets report; a press from the keyboard is in popup_menus.cpp.
     void onEvent(const EventHandler& event, int16_t button) override;
     void doubleClick(const ControlRow& label) override;
     void type(TextBox& box, std::u16string text) override;
     void enter(TextBox& box) override;
     void escape(TextBox& box) override;
     void pressFromKeyboard(const ControlRow& button, QWidget* anchor) override;
+    // What follows every input: focus, a hint, message boxes, the popup menu, the sync.
+    void afterInput();
 
+    // window_actions.cpp: the menu bar, the view's own actions and the background's menu.
     void createMenuBar();
     void createActions();
     void syncActions();
     void showContextMenu(const QPoint& at);
-    void afterInput();
+
+    // popup_menus.cpp: the category buttons' menus.
     void syncPopup();
     void endKeyboardPress();
+
+    // widget_sync.cpp: every widget from its control in the model.
     void sync();
+    // A widget's background colour, set only when it differs.
+    static void setBackground(QWidget* widget, uint32_t colour, QPalette::ColorRole role);
+
+    // frame.cpp: the window's size and place.
     void syncClientSize();
+    void placeFrame();
+
     static constexpr int kEquationMargin = 6;  // pixels between the equation and the window's right edge
     static constexpr int kNoticeMs = 2500;     // how long a note that confirms something stays
 
@@ -90,18 +103,19 @@ private:
     QAction* breakdown_ = nullptr;
     BreakdownWindow* breakdownWindow_ = nullptr;
 
-    // The popup menu shown for the session's open one.
+    // The popup menu shown for the session's open one (popup_menus.cpp).
     QPointer<QMenu> popup_;
     const Menu* popupShown_ = nullptr;
     unsigned popupGeneration_ = 0;
     QPointer<QWidget> popupAnchor_;                    // the button a key press opened it from
     const EventHandler* releaseAfterPopup_ = nullptr;  // that button's release, once the menu is done
 
-    bool handling_ = false;
-    std::deque<std::function<void()>> waiting_;
+    // Where the frame was last put from the model's Left and Top (frame.cpp).
     float placedLeft_ = 0;
     float placedTop_ = 0;
     bool placed_ = false;
+
+    InputQueue queue_{[this] { afterInput(); }};
 };
 
 }  // namespace quantivex

@@ -11,35 +11,17 @@
 namespace quantivex {
 namespace {
 
+// The window asks for four styles: 0 (no icon), 48 (exclamation), 64
+// (information) and 62, the exclamation with button code 14, which names no
+// set of buttons. Every one of them shows a single OK.
 QMessageBox::Icon iconOf(int style) {
     switch (style & 0x70) {
-        case 16:
-            return QMessageBox::Critical;
-        case 32:
-            return QMessageBox::Question;
         case 48:
             return QMessageBox::Warning;
         case 64:
             return QMessageBox::Information;
         default:
             return QMessageBox::NoIcon;
-    }
-}
-
-QMessageBox::StandardButtons buttonsOf(int style) {
-    switch (style & 0x0F) {
-        case 1:
-            return QMessageBox::Ok | QMessageBox::Cancel;
-        case 2:
-            return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
-        case 3:
-            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        case 4:
-            return QMessageBox::Yes | QMessageBox::No;
-        case 5:
-            return QMessageBox::Retry | QMessageBox::Cancel;
-        default:
-            return QMessageBox::Ok;  // 0, and codes no button set stands for
     }
 }
 
@@ -58,8 +40,7 @@ void MessageBoxes::showNext() {
     queue_.pop_front();
     QString text = toQString(message.text);
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    auto* box =
-        new QMessageBox(iconOf(message.style), toQString(message.title), text, buttonsOf(message.style), window_);
+    auto* box = new QMessageBox(iconOf(message.style), toQString(message.title), text, QMessageBox::Ok, window_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // A message may quote what a person typed, in any script.
     box->setFont(toQFont(Font{kDefaultFont.name, kDefaultFont.size}, FontText::Typed));

@@ -20,15 +20,13 @@ class MessageBoxes : public QObject {
 public:
     explicit MessageBoxes(QWidget* window);
     void show(const PendingMessage& message);
-    // The box showing now, or null.
-    QMessageBox* current() const { return current_; }
 
 private:
     void showNext();
 
     QWidget* window_;
     std::deque<PendingMessage> queue_;
-    QPointer<QMessageBox> current_;
+    QPointer<QMessageBox> current_;  // the box showing now: the next one waits for it to close
 };
 
 }  // namespace quantivex

@@ -25,7 +25,6 @@ class QtPlatform : public Platform {
 public:
     explicit QtPlatform(QWidget* window = nullptr) : window_(window) {}
     ~QtPlatform() override;
-    void setWindow(QWidget* window) { window_ = window; }
 
     void MsgBox(const std::u16string& text, int style, const std::u16string& title) override;
     void Beep() override;

@@ -1,0 +1,145 @@
+// What the view adds to the window: undo and redo, copying the equation and
+// the breakdown, from the background's menu and by their keys.
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+#include "breakdown_window.h"
+#include "events.h"
+#include "qt_test_support.h"
+
+using namespace quantivex;
+using namespace quantivex::qttest;
+
+class ViewActionsTest : public WindowTest {
+    Q_OBJECT
+
+private slots:
+    void backgroundMenuOffersWhatAppliesAndLabelsKeepTheirPresses() {
+        MainWindow& window = *window_;
+        QWidget* client = window.clientArea();
+        struct Offered {
+            QStringList texts;
+            QList<bool> enabled;
+            QStringList shortcuts;
+        } offered;
+        auto openMenu = [&](QWidget* on) {
+            offered = {};
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 200), on->mapToGlobal(QPoint(5, 200)));
+            QApplication::sendEvent(on, &event);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) return;
+            for (QAction* a : menu->actions()) {
+                if (a->isSeparator()) continue;
+                offered.texts << a->text();
+                offered.enabled << a->isEnabled();
+                offered.shortcuts << a->shortcut().toString();
+            }
+            menu->close();
+        };
+        openMenu(client);
+        QCOMPARE(offered.texts, (QStringList{QStringLiteral("元に戻す"), QStringLiteral("やり直し"),
+                                             QStringLiteral("式をコピー"), QStringLiteral("計算の内訳")}));
+        QCOMPARE(offered.enabled, (QList<bool>{false, false, false, false}));  // nothing to undo, copy or explain
+        QCOMPARE(offered.shortcuts[0], QKeySequence(QKeySequence::Undo).toString());
+        QCOMPARE(offered.shortcuts[2], QKeySequence(QKeySequence::Copy).toString());
+
+        run(window, "Command8_Click");
+        run(window, "Label3_Click");
+        run(window, "MASS2_Click");
+        openMenu(client);
+        QCOMPARE(offered.enabled, (QList<bool>{true, false, true, true}));
+        window.findChild<QAction*>(QStringLiteral("undo"))->trigger();
+        QCOMPARE(window.form().Label3.Caption, u"");
+        openMenu(client);
+        QCOMPARE(offered.enabled, (QList<bool>{true, true, false, true}));
+
+        // a right press on a label is the window's own MouseDown: no menu there
+        openMenu(widget<QLabel>(window, "Label5"));
+        QVERIFY(offered.texts.isEmpty());
+    }
+
+    void copyPutsTheEquationOnTheClipboardAndTheBreakdownExplainsIt() {
+        MainWindow& window = *window_;
+        run(window, "Command8_Click");
+        run(window, "Label3_Click");
+        run(window, "MASS2_Click");
+        run(window, "Label4_Click");
+        run(window, "TIM5_Click");
+        run(window, "Label2_DblClick");
+        typeAndEnter(widget<QLineEdit>(window, "Text2"), QStringLiteral("5"));
+        run(window, "Command9_Click");
+        window.dispatch(*findEventHandler("Label5_MouseDown"), 1);
+        pressCategoryButton(window, "Command10");
+        QVERIFY(chooseInOpenPopup(QStringLiteral("lb")));
+        window.dispatch(*findEventHandler("Label6_MouseDown"), 1);
+        pressCategoryButton(window, "Command14");
+        QVERIFY(chooseInOpenPopup(QStringLiteral("min")));
+
+        QApplication::clipboard()->clear();
+        window.findChild<QAction*>(QStringLiteral("copyEquation"))->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("5 kg/sec = 661.386 lb/min"));
+
+        window.findChild<QAction*>(QStringLiteral("breakdown"))->trigger();
+        BreakdownWindow* breakdown = window.breakdownWindow();
+        QVERIFY(breakdown != nullptr && breakdown->isVisible());
+        QCOMPARE(breakdown->windowTitle(), QStringLiteral("計算の内訳"));
+        QCOMPARE(breakdown->windowModality(), Qt::NonModal);
+        QVERIFY(breakdown->text().contains(QStringLiteral("kg → lb × 2.20462 (2204.62 ÷ 1000)")));
+        QVERIFY(breakdown->text().contains(QStringLiteral("sec → min ÷ 0.0166667 (525969.2 ÷ 31558153)")));
+        QVERIFY(breakdown->text().contains(QStringLiteral("132.277 (132.277204191538)")));
+        QVERIFY(breakdown->text().contains(QStringLiteral("661.386020957691")));
+        // beside it the value by the units' definitions, 5 x 60 / 0.45359237, and how far the shown one is from it
+        QVERIFY(breakdown->text().contains(QStringLiteral("定義による値: 5 × 132.277357310927 = 661.386786554633")));
+        QVERIFY(breakdown->text().contains(QStringLiteral("表示の値: 661.386（定義による値との差 −0.00012 %）")));
+        QVERIFY(!breakdown->text().contains(QStringLiteral("正確")));
+        // its button copies the whole of it
+        auto* copyAll = breakdown->findChild<QPushButton*>(QStringLiteral("breakdownCopy"));
+        QVERIFY(copyAll != nullptr && copyAll->isVisible());
+        QCOMPARE(copyAll->accessibleName(), QStringLiteral("内訳をコピー"));
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(copyAll, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), breakdown->text());
+        // it follows the equation: after an undo the minutes are seconds again
+        window.findChild<QAction*>(QStringLiteral("undo"))->trigger();
+        QVERIFY(!breakdown->text().contains(QStringLiteral("min")));
+        QVERIFY(breakdown->text().contains(QStringLiteral("2.20462")));
+        // and the window itself still takes clicks
+        QTest::mouseClick(widget<QPushButton>(window, "Command17"), Qt::LeftButton);
+        QCOMPARE(breakdown->text(), QStringLiteral("左辺に単位がありません"));
+        // a unit whose table figure departs from its definition is named: 39370 in per km
+        run(window, "Command8_Click");
+        run(window, "Label3_Click");
+        run(window, "LENG5_Click");
+        run(window, "Command9_Click");
+        window.dispatch(*findEventHandler("Label5_MouseDown"), 1);
+        pressCategoryButton(window, "Command11");
+        QVERIFY(chooseInOpenPopup(QStringLiteral("cm")));
+        QVERIFY(breakdown->text().contains(QStringLiteral("in: 表では 1 km = 39370 in、定義では 39370.1 in")));
+    }
+
+    void undoKeysReachTheWindowEvenFromAnOpenBox() {
+        MainWindow& window = *window_;
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) QSKIP("this platform gives no active window, which shortcuts need");
+        QLineEdit* box = openNumeratorBoxOnKg(window);
+        QVERIFY(box != nullptr);
+        QTest::keyClicks(box, QStringLiteral("lb"));
+        // in the box Ctrl+Z closes it as Escape does; the next one takes back the pick
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!box->isVisible());
+        QCOMPARE(window.form().Label3.Caption, u"kg");
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window.form().Label3.Caption, u"");
+        QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(window.form().Label3.Caption, u"kg");
+    }
+};
+
+QTEST_MAIN(ViewActionsTest)
+#include "view_actions_test.moc"
