@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "caption.h"
+
 namespace quantivex {
 
 // Colours the window uses. The high bit marks an index into the system colours.
@@ -55,7 +57,7 @@ struct Control {
 };
 
 struct Label : Control {
-    std::u16string Caption;
+    CaptionText Caption;
     bool operator==(const Label&) const = default;
 };
 

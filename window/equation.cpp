@@ -19,8 +19,10 @@ std::u16string Equation::text() const {
 
 Equation readEquation(const Form1State& f) {
     return {f.Label2.Visible,
-            {f.Label2.Caption, f.Label3.Caption, f.Label4.Caption, f.LeftNumeratorDims, f.LeftDenominatorDims},
-            {f.Label1.Caption, f.Label5.Caption, f.Label6.Caption, f.RightNumeratorDims, f.RightDenominatorDims}};
+            {f.Label2.Caption.str(), f.Label3.Caption.str(), f.Label4.Caption.str(), f.LeftNumeratorDims,
+             f.LeftDenominatorDims},
+            {f.Label1.Caption.str(), f.Label5.Caption.str(), f.Label6.Caption.str(), f.RightNumeratorDims,
+             f.RightDenominatorDims}};
 }
 
 }  // namespace quantivex

@@ -186,9 +186,9 @@ private:
     void copyLeftToRight();
     void selectLeftUnits(FractionSide side);
     void openUnitEdit(FractionSide side);
-    bool refuseUnknownUnits(const std::u16string& expression, TextBox& box);
+    bool refuseUnknownUnits(std::u16string_view expression, TextBox& box);
     void commitTypedUnits(const LeftPart& part);
-    std::u16string dimensionsOf(const std::u16string& expression);
+    std::u16string dimensionsOf(std::u16string_view expression);
     std::optional<double> typedLeftValue() const;
     void refuseTypedValue();
     void takeTypedText(TextBox& box);

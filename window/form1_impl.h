@@ -34,9 +34,9 @@ inline double checkedResult(double value) {
 }
 
 // A typed text as a message quotes it: a long paste is cut to its start.
-inline std::u16string shortened(const std::u16string& text) {
+inline std::u16string shortened(std::u16string_view text) {
     constexpr std::size_t kShown = 40;
-    return text.size() <= kShown ? text : text.substr(0, kShown) + u"…";
+    return text.size() <= kShown ? std::u16string(text) : std::u16string(text.substr(0, kShown)) + u"…";
 }
 
 constexpr FractionSide opposite(FractionSide side) {

@@ -3,6 +3,7 @@
 #include "form1_table.h"
 
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -89,11 +90,18 @@ struct Index {
     std::vector<const ControlRow*> byRole[static_cast<int>(Role::Separator) + 1];
     std::vector<const ControlRow*> guide;
     std::unordered_map<std::string_view, const ControlRow*> byName;
+    // Category buttons by side and code; codes are ASCII letters.
+    std::array<std::array<const ControlRow*, 128>, 3> categoryButtons{};
+    std::vector<int16_t Form1State::*> openFlags;  // of every edit box
 
     Index() {
         for (const ControlRow& r : kControls) {
             byRole[static_cast<int>(r.role)].push_back(&r);
             byName.emplace(r.name, &r);
+            if (r.role == Role::CategoryButton && r.category < 128) {
+                categoryButtons[static_cast<std::size_t>(r.side)][r.category] = &r;
+            }
+            if (r.role == Role::EditBox && r.openFlag != nullptr) openFlags.push_back(r.openFlag);
         }
         guide = byRole[static_cast<int>(Role::GuideText)];
         std::sort(guide.begin(), guide.end(),
@@ -154,10 +162,7 @@ std::span<const ControlRow* const> guideTextRows() {
 }
 
 const ControlRow* categoryButtonRow(Side side, char16_t category) {
-    for (const ControlRow* r : rowsWithRole(Role::CategoryButton)) {
-        if (r->side == side && r->category == category) return r;
-    }
-    return nullptr;
+    return category < 128 ? index().categoryButtons[static_cast<std::size_t>(side)][category] : nullptr;
 }
 
 const ControlRow* equationPartRow(Side side, Place place) {
@@ -226,8 +231,8 @@ bool editOpen(const Form1State& form, const ControlRow& box) {
 }
 
 bool anyEditOpen(const Form1State& form) {
-    const auto boxes = rowsWithRole(Role::EditBox);
-    return std::any_of(boxes.begin(), boxes.end(), [&](const ControlRow* box) { return editOpen(form, *box); });
+    const auto& flags = index().openFlags;
+    return std::any_of(flags.begin(), flags.end(), [&](int16_t Form1State::*flag) { return form.*flag == 1; });
 }
 
 }  // namespace quantivex

@@ -26,8 +26,8 @@ InspectedValue boolean(bool v) {
 InspectedValue colour(uint32_t v) {
     return {InspectedValue::Kind::Colour, static_cast<double>(v), {}};
 }
-InspectedValue text(const std::u16string& v) {
-    return {InspectedValue::Kind::Text, 0, v};
+InspectedValue text(std::u16string_view v) {
+    return {InspectedValue::Kind::Text, 0, std::u16string(v)};
 }
 
 class Table {

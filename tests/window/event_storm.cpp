@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "equation.h"
 #include "events.h"
 #include "factors.h"
 #include "form1.h"
@@ -145,10 +146,6 @@ std::string difference(const Form1State& want, const Form1State& got) {
 
 Timer& timerOf(Form1State& form, const ControlRow& row) {
     return form.*std::get<Timer Form1State::*>(row.member);
-}
-
-const std::u16string& caption(const Form1State& form, Side side, Place place) {
-    return static_cast<const Label&>(controlOf(form, *equationPartRow(side, place))).Caption;
 }
 
 // A click on a label that a box edits commits the open edit; Enter clicks it too.
@@ -451,12 +448,13 @@ struct Storm {
 
     void checkValue(bool picked, const std::u16string& rightBefore) {
         const Form1State& f = form();
-        const std::u16string& rightText = caption(f, Side::Right, Place::Value);
-        const std::u16string& leftText = caption(f, Side::Left, Place::Value);
-        const std::u16string& leftNumerator = caption(f, Side::Left, Place::Numerator);
-        const std::u16string& rightNumerator = caption(f, Side::Right, Place::Numerator);
-        const std::u16string& leftDenominator = caption(f, Side::Left, Place::Denominator);
-        const std::u16string& rightDenominator = caption(f, Side::Right, Place::Denominator);
+        const Equation equation = readEquation(f);
+        const std::u16string& rightText = equation.right.value;
+        const std::u16string& leftText = equation.left.value;
+        const std::u16string& leftNumerator = equation.left.numerator;
+        const std::u16string& rightNumerator = equation.right.numerator;
+        const std::u16string& leftDenominator = equation.left.denominator;
+        const std::u16string& rightDenominator = equation.right.denominator;
         if (rightText == leftText && rightNumerator == leftNumerator && rightDenominator == leftDenominator) {
             errorBound = 0;
         } else if (rightText != rightBefore) {
@@ -496,7 +494,7 @@ struct Storm {
                     if (const auto in = chaosStep()) act(*in);
                     continue;
                 }
-                const std::u16string rightBefore = caption(form(), Side::Right, Place::Value);
+                const std::u16string rightBefore = readEquation(form()).right.value;
                 const Input in = step();
                 act(in);
                 // A person takes longer than 10 ms between two actions: the

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "catalogue.h"
+#include "equation.h"
 #include "form1_state.h"
 #include "form1_table.h"
 #include "number_text.h"
@@ -18,24 +19,8 @@ namespace quantivex {
 
 namespace invariants {
 
-inline const Label& labelOf(const Form1State& form, const ControlRow& row) {
-    return static_cast<const Label&>(controlOf(form, row));
-}
-
 inline std::string quoted(const std::u16string& text) {
     return "\"" + toUtf8(text) + "\"";
-}
-
-// The dimension string of the part a unit box edits; the value box has none.
-inline const std::u16string* dimsOf(const Form1State& form, const ControlRow& box) {
-    switch (box.place) {
-        case Place::Numerator:
-            return &form.LeftNumeratorDims;
-        case Place::Denominator:
-            return &form.LeftDenominatorDims;
-        default:
-            return nullptr;
-    }
 }
 
 }  // namespace invariants
@@ -55,25 +40,27 @@ inline std::optional<std::string> brokenWindowInvariant(const Form1State& form) 
         return "both rows of category buttons are visible (" + std::string(shown[static_cast<int>(Side::Left)]->name) +
                " and " + std::string(shown[static_cast<int>(Side::Right)]->name) + ")";
     }
+    const Equation equation = readEquation(form);
     for (const ControlRow* box : rowsWithRole(Role::EditBox)) {
-        const std::u16string* dims = dimsOf(form, *box);
-        if (dims == nullptr || editOpen(form, *box)) continue;
-        const std::u16string& units = (form.*box->edits).Caption;
+        if (box->place == Place::Value || editOpen(form, *box)) continue;
+        const bool numerator = box->place == Place::Numerator;
+        const std::u16string& units = numerator ? equation.left.numerator : equation.left.denominator;
+        const std::u16string& dims = numerator ? equation.left.numeratorDims : equation.left.denominatorDims;
         const std::size_t tokens = splitUnits(units).size();
-        if (dims->size() != tokens) {
+        if (dims.size() != tokens) {
             return "the left units " + quoted(units) + " have " + std::to_string(tokens) +
-                   " tokens but the dimension string " + quoted(*dims) + " has " + std::to_string(dims->size());
+                   " tokens but the dimension string " + quoted(dims) + " has " + std::to_string(dims.size());
         }
     }
-    const Label& right = labelOf(form, *equationPartRow(Side::Right, Place::Value));
-    if (const auto value = parseNumberStrict(right.Caption); value && !std::isfinite(*value)) {
-        return "the right value " + quoted(right.Caption) + " is no finite number";
+    const std::u16string& right = equation.right.value;
+    if (const auto value = parseNumberStrict(right); value && !std::isfinite(*value)) {
+        return "the right value " + quoted(right) + " is no finite number";
     }
     // Below the smallest normal double a value has lost digits, and so would every
     // conversion through it.
-    if (const auto value = parseNumberStrict(right.Caption);
+    if (const auto value = parseNumberStrict(right);
         value && *value != 0 && std::fabs(*value) < std::numeric_limits<double>::min()) {
-        return "the right value " + quoted(right.Caption) + " is a subnormal";
+        return "the right value " + quoted(right) + " is a subnormal";
     }
     return std::nullopt;
 }

@@ -34,7 +34,7 @@ void Form1::Label2_DblClick() {
         const auto value = parseNumberStrict(Label2.Caption);
         if (!value) throw RuntimeFailure("the value is not a number");
         LeftValue = *value;
-        Text2.setText(Label2.Caption);
+        Text2.setText(Label2.Caption.str());
         LeftValueBeforeEdit = Text2.Text();
         hideCategoryButtons();
         Label2.BackColor = kOrange;
@@ -228,7 +228,7 @@ void Form1::openUnitEdit(FractionSide side) {
         if (Text2.Visible || other.box.Visible) return;
         // An edit hidden by set units is still open: never start a second kind.
         if (EditingLeftValue == 1 || other.editOpen == 1) return;
-        part.box.setText(part.label.Caption);
+        part.box.setText(part.label.Caption.str());
         if (part.label.Caption.empty()) return;  // units are entered through the menus first
         surface.Cls();
         part.beforeEdit = part.box.Text();
@@ -263,7 +263,7 @@ void Form1::Text4_Change() {
     Label2.Caption = u"1";
 }
 
-bool Form1::refuseUnknownUnits(const std::u16string& expression, TextBox& box) {
+bool Form1::refuseUnknownUnits(std::u16string_view expression, TextBox& box) {
     std::size_t at = 0;  // where the token starts in the expression
     for (const std::u16string& token : splitUnits(expression)) {
         const std::size_t start = std::exchange(at, at + token.size() + 1);
@@ -271,7 +271,8 @@ bool Form1::refuseUnknownUnits(const std::u16string& expression, TextBox& box) {
         // An empty token (a leading, trailing or doubled separator) is named by
         // the expression around it: empty quotes would say nothing. Known units
         // near a misspelt one are offered, never put in on their own.
-        std::u16string text = u"単位が正しくありません「" + shortened(token.empty() ? expression : token) + u"」";
+        std::u16string text =
+            u"単位が正しくありません「" + shortened(token.empty() ? expression : std::u16string_view(token)) + u"」";
         const auto near = suggestUnits(token);
         for (std::size_t i = 0; i < near.size(); ++i) text += (i == 0 ? u"\r候補: " : u"、") + std::u16string(near[i]);
         // "kg/sec" typed as one unit: the units after the slash belong below the bar.
@@ -366,7 +367,7 @@ void Form1::commitTypedUnits(const LeftPart& part) {
 }
 
 // One category code per token, through the register's scan variables.
-std::u16string Form1::dimensionsOf(const std::u16string& expression) {
+std::u16string Form1::dimensionsOf(std::u16string_view expression) {
     std::u16string dims;
     CurrentToken.clear();
     if (expression.empty()) return dims;
