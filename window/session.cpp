@@ -9,6 +9,7 @@
 namespace quantivex {
 
 Session::Session(Form1& form) : form_(form) {
+    boxes_.reserve(rowsWithRole(Role::EditBox).size());
     for (const ControlRow* row : rowsWithRole(Role::EditBox)) {
         const ControlRow* label = labelEditedBy(*row);
         boxes_.push_back({row, &textBoxOf(form_, *row), label, findEvent(*label, EventKind::Click)});
