@@ -234,6 +234,47 @@ TEST(Snapshot, RestoredIntoAnotherWindowRaisesThatWindowsOwnChangeEvents) {
     EXPECT_TRUE(sameWindow(aBefore, a.state())) << "the first window must not hear the second one's box";
 }
 
+TEST(Steps, AreHeardOnceEachAndACompoundOfFivePicksIsOneStepOneUndoTakesBack) {
+    Window w(false);
+    std::vector<std::pair<std::u16string, std::u16string>> heard;  // the left numerator before and after each step
+    w.session.history().addObserver([&](const Form1State& before, const Form1State& after) {
+        heard.emplace_back(before.Label3.Caption.str(), after.Label3.Caption.str());
+    });
+    std::vector<std::string> recorded;
+    w.session.setRecorder([&](const std::string& line) { recorded.push_back(line); });
+    w.session.run("Label3_Click");
+    EXPECT_TRUE(heard.empty()) << "choosing where picks go is no step";
+    w.pickLeft(u'M', "MASS2");
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0], std::make_pair(std::u16string(), std::u16string(u"kg")));
+    // Refused inputs are no steps: a text no keyboard types, a pick with no menu open.
+    EXPECT_FALSE(w.session.type(w.form.Text2, std::u16string{u'1', u'\0'}));
+    EXPECT_EQ(w.session.choose(*findMenuItemRow("LENG2")), Session::Pick::NoPopup);
+    EXPECT_EQ(heard.size(), 1u);
+
+    const Form1State beforeCompound = w.state();
+    const std::size_t stepsBefore = w.session.stepsTaken();
+    recorded.clear();
+    w.session.compound("# five picks", [&] {
+        for (const char* item : {"LENG2", "LENG2", "MASS3", "TIM5", "LENG3"}) {
+            w.pickLeft(item[0] == 'L' ? u'L' : item[0] == 'M' ? u'M' : u'T', item);
+        }
+    });
+    EXPECT_EQ(w.form.Label3.Caption, u"kg\uFF65m\uFF65m\uFF65lb\uFF65sec\uFF65yd");
+    EXPECT_EQ(w.session.stepsTaken(), stepsBefore + 1);
+    ASSERT_EQ(heard.size(), 2u) << "the compound is heard once";
+    EXPECT_EQ(heard[1].first, u"kg");
+    EXPECT_EQ(heard[1].second, w.form.Label3.Caption.str());
+    EXPECT_EQ(recorded, std::vector<std::string>{"# five picks"}) << "the inputs replay as the one that asked for them";
+    const Form1State afterCompound = w.state();
+
+    ASSERT_TRUE(w.session.undo());
+    EXPECT_TRUE(sameWindow(beforeCompound, w.state())) << "one undo takes back all five picks";
+    ASSERT_TRUE(w.session.redo());
+    EXPECT_TRUE(sameWindow(afterCompound, w.state()));
+    EXPECT_EQ(heard.size(), 2u) << "undo and redo are no steps";
+}
+
 TEST(EventNames, ThatTheWindowDoesNotHaveAreRefusedAndChangeNothing) {
     Window w(false);
     w.session.run("Label3_Click");

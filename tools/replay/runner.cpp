@@ -105,7 +105,10 @@ private:
             if (text.substr(start, end - start).find(wanted) != std::u16string::npos) return true;
             start = end + 1;
         }
-        return fail("a line of the breakdown containing " + c.text, toUtf8(text));
+        // One line a failure: the breakdown's lines joined by " | ".
+        std::u16string oneLine = text;
+        std::replace(oneLine.begin(), oneLine.end(), u'\n', u'|');
+        return fail("a line of the breakdown containing " + c.text, toUtf8(oneLine));
     }
     bool step(const ExpectNoBreakdown&) {
         const BreakdownReport report = breakdownReport(readEquation(form_));
