@@ -156,6 +156,22 @@ const Table& table() {
 
 }  // namespace
 
+ChangeEvents::ChangeEvents(Form1& form) : form_(form) {
+    for (const ControlRow* row : rowsWithRole(Role::EditBox)) textBoxOf(form_, *row).setListener(this);
+}
+
+ChangeEvents::~ChangeEvents() {
+    for (const ControlRow* row : rowsWithRole(Role::EditBox)) textBoxOf(form_, *row).setListener(nullptr);
+}
+
+void ChangeEvents::textChanged(TextBox& box) {
+    for (const ControlRow* row : rowsWithRole(Role::EditBox)) {
+        if (&textBoxOf(form_, *row) != &box) continue;
+        if (const EventHandler* change = findEvent(*row, EventKind::Change)) change->run(form_, 0);
+        return;
+    }
+}
+
 const std::vector<EventHandler>& eventHandlers() {
     return table().handlers;
 }

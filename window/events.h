@@ -35,6 +35,20 @@ struct EventHandler {
     void run(Form1& form, int16_t button) const { call(form, *this, button); }
 };
 
+// Raises a box's Change event, through the table as every other event, when
+// its text changes; a session keeps one for its window.
+class ChangeEvents : private TextChangeListener {
+public:
+    explicit ChangeEvents(Form1& form);
+    ~ChangeEvents();
+    ChangeEvents(const ChangeEvents&) = delete;
+    ChangeEvents& operator=(const ChangeEvents&) = delete;
+
+private:
+    void textChanged(TextBox& box) override;
+    Form1& form_;
+};
+
 const std::vector<EventHandler>& eventHandlers();
 const EventHandler* findEventHandler(std::string_view name);
 const EventHandler* findEvent(const ControlRow& control, EventKind kind);

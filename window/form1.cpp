@@ -5,7 +5,6 @@
 #include <type_traits>
 
 #include "catalogue.h"
-#include "events.h"
 #include "form1_impl.h"
 
 namespace quantivex {
@@ -164,16 +163,6 @@ Form1::Form1(Platform& platform) : Form1State(created()), platform_(platform) {
         if (left == nullptr || right == nullptr) throw std::logic_error("a category without its two buttons");
         categoryControls_[c] = {&cats[c], &static_cast<CommandButton&>(controlOf(*this, *left)),
                                 &static_cast<CommandButton&>(controlOf(*this, *right)), &(this->*row.menu), &row};
-    }
-    for (const ControlRow* row : rowsWithRole(Role::EditBox)) textBoxOf(*this, *row).setListener(this);
-}
-
-// A box's Change, raised through the event table as every other event is.
-void Form1::textChanged(TextBox& box) {
-    for (const ControlRow* row : rowsWithRole(Role::EditBox)) {
-        if (&textBoxOf(*this, *row) != &box) continue;
-        if (const EventHandler* change = findEvent(*row, EventKind::Change)) change->run(*this, 0);
-        return;
     }
 }
 

@@ -81,7 +81,7 @@ struct Form2 {
     CommonDialog CommonDialog1;
 };
 
-class Form1 : public Form1State, public Form1Trace, private TextChangeListener {
+class Form1 : public Form1State, public Form1Trace {
 public:
     explicit Form1(Platform& platform);
     Form1(const Form1&) = delete;
@@ -199,7 +199,6 @@ private:
     void pressRightUnits(FractionSide side);
     void factorIndexes(char16_t code);
     Form2& Form2Instance();
-    void textChanged(TextBox& box) override;
 
     Platform& platform_;
     std::array<CategoryControls, 8> categoryControls_{};

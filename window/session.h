@@ -135,6 +135,7 @@ private:
     bool mayBeStep(const EventHandler& event) const;
 
     Form1& form_;
+    ChangeEvents changes_{form_};
     StepHistory history_{form_};
     std::vector<EditBox> boxes_;
     const Menu* popup_ = nullptr;

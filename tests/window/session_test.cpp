@@ -228,6 +228,7 @@ TEST(Snapshot, RestoredIntoAnotherWindowRaisesThatWindowsOwnChangeEvents) {
 
     RecordingPlatform platform;
     Form1 b(platform);
+    Session session(b);
     b.restore(a.form.snapshot());
     b.Text3.setText(u"");  // emptying the unit box clears the right value
     EXPECT_EQ(b.Label1.Caption, u"");
