@@ -66,6 +66,10 @@ void QtPlatform::showHint(const Control& near, const std::u16string& text) {
 void QtPlatform::showNotice(const Control& near, const std::u16string& text) {
     hint_ = Hint{&near, text, true};
 }
+void QtPlatform::showLineHint(const std::u16string& text) {
+    hint_ = Hint{nullptr, text, false, true};
+}
+
 void QtPlatform::setClipboardText(const std::u16string& text) {
     QGuiApplication::clipboard()->setText(toQString(text));
 }

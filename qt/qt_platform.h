@@ -35,6 +35,7 @@ public:
     void endProgram() override;
     void showHint(const Control& near, const std::u16string& text) override;
     void showNotice(const Control& near, const std::u16string& text) override;
+    void showLineHint(const std::u16string& text) override;
     void hideHint() override;
     void setClipboardText(const std::u16string& text) override;
 
@@ -47,6 +48,7 @@ public:
         const Control* near;
         std::u16string text;
         bool notice = false;  // goes away by itself
+        bool atLine = false;  // beside 式の入力, not beside a control
     };
     std::optional<Hint> takeHint();
     bool endRequested() const { return ended_; }

@@ -43,6 +43,9 @@ public:
     // moment as well, where a refusal waits for the person: the front-end
     // decides how long. Headless, it is a hint like any other.
     virtual void showNotice(const Control& near, const std::u16string& text) { showHint(near, text); }
+    // The same beside 式の入力, the typed line, which is the view's own and no
+    // control of the window.
+    virtual void showLineHint(const std::u16string& text) = 0;
     virtual void hideHint() = 0;
     virtual void setClipboardText(const std::u16string& text) = 0;
 

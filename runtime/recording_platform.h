@@ -39,7 +39,13 @@ public:
         hintControl = near.name;
         hints.push_back(text);
     }
+    void showLineHint(const std::u16string& text) override {
+        hint = text;
+        hintControl = kLineName;
+        hints.push_back(text);
+    }
     void hideHint() override { hint.reset(); }
+    static constexpr const char* kLineName = "式の入力";
     void setClipboardText(const std::u16string& text) override { clipboard = text; }
 
     float screenW = 28800;

@@ -1,6 +1,7 @@
 #include "text_screening.h"
 
 #include <string>
+#include <utility>
 
 namespace quantivex {
 namespace {
@@ -24,9 +25,15 @@ std::u16string_view kindOfForbidden(char32_t c) {
 }  // namespace
 
 std::optional<std::u16string> refusalOfTypedText(std::u16string_view text) {
+    if (auto refusal = typedTextRefusal(text)) return std::move(refusal->why);
+    return std::nullopt;
+}
+
+std::optional<TextRefusal> typedTextRefusal(std::u16string_view text) {
     if (text.size() > kMaxTypedLength) {
-        return u"長すぎて入力できません（" + grouped(text.size()) + u" 文字。" + grouped(kMaxTypedLength) +
-               u" 文字まで）";
+        return TextRefusal{
+            u"長すぎて入力できません（" + grouped(text.size()) + u" 文字。" + grouped(kMaxTypedLength) + u" 文字まで）",
+            kMaxTypedLength};
     }
     std::size_t position = 0;  // in characters as a person counts them
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -38,7 +45,8 @@ std::optional<std::u16string> refusalOfTypedText(std::u16string_view text) {
         }
         const std::u16string_view kind = kindOfForbidden(c);
         if (!kind.empty()) {
-            return grouped(position) + u" 文字目に入力できない文字（" + std::u16string(kind) + u"）があります";
+            return TextRefusal{
+                grouped(position) + u" 文字目に入力できない文字（" + std::u16string(kind) + u"）があります", i};
         }
     }
     return std::nullopt;

@@ -19,4 +19,11 @@ inline constexpr std::size_t kMaxTypedLength = 1000;
 // when a box may take it.
 std::optional<std::u16string> refusalOfTypedText(std::u16string_view text);
 
+// The same with where the fault is, in UTF-16 units.
+struct TextRefusal {
+    std::u16string why;
+    std::size_t at = 0;
+};
+std::optional<TextRefusal> typedTextRefusal(std::u16string_view text);
+
 }  // namespace quantivex

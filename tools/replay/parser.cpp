@@ -206,6 +206,7 @@ std::optional<Command> parseLine(std::string_view line, bool loaded, std::string
         }
         return Choose{findMenuItemRow(item), *menu};
     }
+    if (head == "line") return TypedLineEntry{std::string(rest)};
     if (head == "dismiss" && trim(rest).empty()) return Dismiss{};
     if (head == "undo" && trim(rest).empty()) return Undo{};
     if (head == "redo" && trim(rest).empty()) return Redo{};
@@ -252,7 +253,8 @@ Script parseScript(std::string_view text) {
         while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
         if (line.empty() || line.front() == '#') continue;
         std::string why;
-        const bool keepsBlanks = line.substr(0, 5) == "type " || line.substr(0, 7) == "expect ";
+        const bool keepsBlanks =
+            line.substr(0, 5) == "type " || line.substr(0, 7) == "expect " || line.substr(0, 5) == "line ";
         auto command = parseLine(keepsBlanks ? line : trim(line), loaded, why);
         if (!command) {
             script.errors.push_back(std::to_string(number) + ": " + why);

@@ -9,6 +9,7 @@
 //   key BOX Enter|Escape       Enter or Escape in an edit box
 //   choose ITEM | dismiss      a pick in, or the closing of, the open popup menu
 //   undo | redo | copy         the history's steps, the equation to the clipboard
+//   line TEXT                  TEXT typed into 式の入力, then Enter
 //   remember NAME              the whole state (a dump and the drawn lines) kept
 //   dump                       every control property and variable
 //   expect NAME = VALUE        a property ("Label1.Caption") or a variable
@@ -93,6 +94,9 @@ struct ExpectHint {
     std::string text;
 };  // the hint showing now
 struct ExpectNoHint {};
+struct TypedLineEntry {
+    std::string text;
+};  // typed into 式の入力, then Enter
 struct Undo {};
 struct Redo {};
 struct Copy {};
@@ -120,7 +124,7 @@ struct ExpectSame {
 using Command = std::variant<Screen, Event, Type, Choose, Dismiss, ExpectValue, ExpectMessage, ExpectNoMessage,
                              ExpectBeeps, ExpectPopup, ExpectHelp, ExpectDrawn, Dump, Key, ExpectHint, ExpectNoHint,
                              Undo, Redo, Copy, ExpectClipboard, ExpectBreakdown, ExpectMessageContains,
-                             ExpectNoBreakdown, ExpectBreakdownContains, Remember, ExpectSame>;
+                             ExpectNoBreakdown, ExpectBreakdownContains, Remember, ExpectSame, TypedLineEntry>;
 
 struct Line {
     int number;

@@ -13,6 +13,7 @@
 #include "events.h"
 #include "form1.h"
 #include "form1_table.h"
+#include "line_entry.h"
 #include "number_text.h"
 #include "recording_platform.h"
 #include "reflection.h"
@@ -64,6 +65,10 @@ private:
     bool step(const ExpectHint& c) {
         const std::string got = platform_.hint ? "hint " + toUtf8(*platform_.hint) : "no hint";
         return (platform_.hint && *platform_.hint == fromUtf8(c.text)) || fail("hint " + c.text, got);
+    }
+    bool step(const TypedLineEntry& c) {
+        enterLine(session_, fromUtf8(c.text));  // a refusal shows as a hint
+        return true;
     }
     bool step(const Undo&) {
         session_.undo();

@@ -6,6 +6,7 @@
 #include "form1_impl.h"
 #include "number_text.h"
 #include "typed_text.h"
+#include "value_text.h"
 
 namespace quantivex {
 
@@ -143,24 +144,14 @@ void Form1::keepValueEditOpen() {
 std::optional<double> Form1::typedLeftValue() const {
     const std::u16string& typed = Text2.Text();
     if (typed.empty()) return 0.0;
-    if (isTooSmallNumber(typed)) return std::nullopt;
+    if (valueRefusal(typed)) return std::nullopt;
     return parseNumberStrict(typed);
 }
 
 // Not taken: keep the box open on what was typed, rescale nothing, and say why.
 void Form1::refuseTypedValue() {
     platform_.Beep();
-    const std::u16string& typed = Text2.Text();
-    std::u16string why;
-    if (isTooSmallNumber(typed)) {
-        // A subnormal would carry its lost digits into every conversion after
-        // it, and one that reads as 0 would become 1, a value nobody typed.
-        why = u"値が小さすぎて扱えません（絶対値 2.2e-308 未満）";
-    } else {
-        why = u"数値ではありません「" + shortened(typed) + u"」";
-        if (isDigitGroupedNumber(typed)) why += u"（桁区切りの「,」は使えません）";
-    }
-    platform_.showHint(Text2, why);
+    platform_.showHint(Text2, valueRefusal(Text2.Text()).value_or(u""));
     keepValueEditOpen();
 }
 
@@ -178,7 +169,7 @@ bool Form1::valueChangedByEdit() const {
 // A zero left value could never be scaled from again: it becomes 1.
 void Form1::replaceZeroByOne() {
     platform_.Beep();
-    platform_.showHint(Text2, u"0 では計算できないため 1 にしました");
+    platform_.showHint(Text2, std::u16string(kZeroBecameOne));
     Text2.setText(u"1");
     Label2.Caption = u"1";
     if (!valueChangedByEdit()) return;
