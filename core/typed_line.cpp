@@ -181,8 +181,8 @@ std::size_t valueLength(std::u16string_view word) {
     if (parseNumberStrict(word)) return word.size();
     for (std::size_t n = word.size() - 1; n > 0; --n) {
         const char16_t next = word[n];
-        const bool letter = (next >= u'a' && next <= u'z' && next != u'e') || (next >= u'A' && next <= u'Z' && next != u'E') ||
-                            next == u'\u03BC' || next == u'\u212B';
+        const bool letter = (next >= u'a' && next <= u'z' && next != u'e') ||
+                            (next >= u'A' && next <= u'Z' && next != u'E') || next == u'\u03BC' || next == u'\u212B';
         if (letter && parseNumberStrict(word.substr(0, n))) return n;
     }
     return word.size();

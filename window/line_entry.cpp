@@ -48,7 +48,8 @@ std::optional<LineRefusal> refusalOf(const TypedLine& line) {
         case LineFault::UnknownUnit: {
             why = u"単位が正しくありません「" + shortened(line.token) + u"」";
             const auto near = suggestUnits(line.token);
-            for (std::size_t i = 0; i < near.size(); ++i) why += (i == 0 ? u"（候補: " : u"、") + std::u16string(near[i]);
+            for (std::size_t i = 0; i < near.size(); ++i)
+                why += (i == 0 ? u"（候補: " : u"、") + std::u16string(near[i]);
             if (!near.empty()) why += u"）";
             break;
         }
@@ -59,8 +60,8 @@ std::optional<LineRefusal> refusalOf(const TypedLine& line) {
             why = u"「/」は一つだけ使えます";
             break;
         case LineFault::CategoriesDiffer:
-            why = u"単位の種類が合いません（左辺: " + categoryNames(line.left) +
-                  u"、右辺: " + categoryNames(line.right.value_or(UnitFraction{})) + u"）";
+            why = u"単位の種類が合いません（左辺: " + categoryNames(line.left) + u"、右辺: " +
+                  categoryNames(line.right.value_or(UnitFraction{})) + u"）";
             break;
     }
     return LineRefusal{std::move(why), line.at};
@@ -82,7 +83,9 @@ public:
     explicit Picks(Session& session) : session_(session), form_(session.form()) {}
 
     void click(const Control& button) { session_.run(*findEvent(*rowOf(form_, button), EventKind::Click)); }
-    void clickPart(Side side, Place place) { session_.run(*findEvent(*equationPartRow(side, place), EventKind::Click)); }
+    void clickPart(Side side, Place place) {
+        session_.run(*findEvent(*equationPartRow(side, place), EventKind::Click));
+    }
     void pressPart(Side side, Place place) {
         session_.run(*findEvent(*equationPartRow(side, place), EventKind::MouseDown), 1);
     }

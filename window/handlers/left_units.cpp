@@ -127,7 +127,13 @@ void Form1::selectLeftUnits(FractionSide side) {
             Timer1_Timer();
         }
         // Checked before any label changes, so a refused commit leaves the equation alone.
-        if (part.editOpen == 1 && refuseUnknownUnits(part.label.Caption, part.box)) return;
+        if (part.editOpen == 1 && refuseUnknownUnits(part.label.Caption, part.box)) {
+            // The click has ended a right-side selection: its row of buttons must
+            // go with it, or a pick from it would land on the left under the
+            // open box, and the box's text would then overwrite it.
+            hideRightRow();
+            return;
+        }
         // An emptied box cleared the right value; retyping the same units must
         // bring it back as much as retyping other units does.
         const bool rightValueCleared = part.editOpen == 1 && Label1.Caption.empty();
