@@ -26,4 +26,9 @@ choose TIM4
 expect Label1.Caption = 661.386
 )";
 
+inline constexpr const char* kTypedRoad = R"(Form_Load
+line 5 kg/s lb/min
+expect Label1.Caption = 661.386
+)";
+
 }  // namespace quantivex::bench

@@ -1,7 +1,7 @@
 // The window model driven as a person could drive it, every input through the
 // session: any event, a double click, typed and pasted text, Enter and Escape,
-// timer ticks, a pick in the open popup or its dismissal, undo, redo, copy and
-// the breakdown. No input may let an exception escape, and the window's
+// timer ticks, a pick in the open popup or its dismissal, undo, redo, copy,
+// the breakdown and lines typed into 式の入力. No input may let an exception escape, and the window's
 // invariants (window_invariants.h) hold after every step.
 #include <algorithm>
 #include <cstdint>
@@ -15,6 +15,7 @@
 #include "events.h"
 #include "form1.h"
 #include "form1_table.h"
+#include "line_entry.h"
 #include "recording_platform.h"
 #include "session.h"
 #include "utf.h"
@@ -70,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     Reader in(data, size);
     for (int steps = 0; !in.done() && steps < 400; ++steps) {
         const uint8_t op = in.byte();
-        switch (op % 10) {
+        switch (op % 11) {
             case 0: {  // any event of the window but opening and closing it
                 const EventHandler& e = events[in.byte() % events.size()];
                 if (e.kind == EventKind::Unload || e.kind == EventKind::Load) break;  // the window opens once
@@ -123,6 +124,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                 break;
             case 9:
                 breakdownReport(readEquation(form)).text();
+                break;
+            case 10:  // a line typed into 式の入力, then Enter
+                enterLine(session, in.text());
                 break;
         }
         if (const auto broken = brokenWindowInvariant(form)) {

@@ -87,7 +87,9 @@ void MainWindow::afterInput() {
     if (const Control* focus = platform_.takeFocus()) {
         if (QWidget* w = widgets_->widgetOf(*focus)) w->setFocus(Qt::OtherFocusReason);
     }
-    if (const auto hint = platform_.takeHint()) {
+    if (auto hint = platform_.takeHint()) {
+        // 式の入力 shows its own refusals under itself.
+        if (hint->atLine) hint->text.clear();
         // Made for the first hint: most sessions never need one.
         if (hint_ == nullptr && !hint->text.empty()) hint_ = new HintLabel(client_, toQFont(form_->Text2.font));
         if (hint_ != nullptr) {

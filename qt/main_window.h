@@ -26,6 +26,7 @@ namespace quantivex {
 
 class ClientArea;
 class BreakdownWindow;
+class LineEntryBox;
 class HintLabel;
 class MessageBoxes;
 
@@ -41,6 +42,7 @@ public:
     QtPlatform& platform() { return platform_; }
     Session& session() { return session_; }
     BreakdownWindow* breakdownWindow() const { return breakdownWindow_; }
+    LineEntryBox* lineEntry() const { return line_; }
     const ControlWidgets& widgets() const { return *widgets_; }
     const TwipScale& scale() const { return scale_; }
     QWidget* clientArea() const;
@@ -55,6 +57,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // What the control widgets report; a press from the keyboard is in popup_menus.cpp.
@@ -72,6 +75,11 @@ private:
     void createActions();
     void syncActions();
     void showContextMenu(const QPoint& at);
+
+    // line_actions.cpp: 式の入力, opened with `text` typed; run by Enter.
+    void openLine(const QString& text);
+    void runLine(const QString& text);
+    void placeLine();
 
     // popup_menus.cpp: the category buttons' menus.
     void syncPopup();
@@ -101,7 +109,9 @@ private:
     QAction* redo_ = nullptr;
     QAction* copy_ = nullptr;
     QAction* breakdown_ = nullptr;
+    QAction* lineAction_ = nullptr;
     BreakdownWindow* breakdownWindow_ = nullptr;
+    LineEntryBox* line_ = nullptr;  // made when it first opens
 
     // The popup menu shown for the session's open one (popup_menus.cpp).
     QPointer<QMenu> popup_;

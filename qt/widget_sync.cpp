@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "client_area.h"
+#include "line_entry_box.h"
 #include "main_window.h"
 #include "widgets.h"
 
@@ -85,6 +86,7 @@ void MainWindow::sync() {
     widgets_->orderForTab();
     syncClientSize();
     syncActions();
+    if (line_ != nullptr && line_->isVisible()) placeLine();
     placeFrame();
     client_->update();
 }

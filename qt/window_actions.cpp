@@ -72,6 +72,8 @@ void MainWindow::createActions() {
                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
                 [this] { session_.redo(); });
     copy_ = add("copyEquation", QStringLiteral("式をコピー"), {QKeySequence::Copy}, [this] { copyEquation(session_); });
+    lineAction_ = add("typedLine", QStringLiteral("式の入力"), {QKeySequence(Qt::CTRL | Qt::Key_L)},
+                      [this] { openLine(QString()); });
     breakdown_ = add("breakdown", QStringLiteral("計算の内訳"), {QKeySequence(Qt::CTRL | Qt::Key_B)}, [this] {
         if (breakdownWindow_ == nullptr) breakdownWindow_ = new BreakdownWindow(this);
         breakdownWindow_->show(breakdownReport(readEquation(*form_)), this);
@@ -93,7 +95,7 @@ void MainWindow::showContextMenu(const QPoint& at) {
     menu->setObjectName(QStringLiteral("contextMenu"));
     menu->addActions({undo_, redo_});
     menu->addSeparator();
-    menu->addActions({copy_, breakdown_});
+    menu->addActions({copy_, lineAction_, breakdown_});
     menu->popup(at);
 }
 
@@ -104,6 +106,7 @@ void MainWindow::syncActions() {
     redo_->setEnabled(session_.canRedo());
     copy_->setEnabled(readEquation(*form_).complete());
     breakdown_->setEnabled(form_->Label2.Visible);
+    lineAction_->setEnabled(session_.openBox() == nullptr);
     if (breakdownWindow_ != nullptr && breakdownWindow_->isVisible())
         breakdownWindow_->refresh(breakdownReport(readEquation(*form_)));
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "equation.h"
 #include "events.h"
 #include "form1_impl.h"
 #include "number_text.h"
@@ -173,8 +174,12 @@ std::optional<LineRefusal> enterLine(Session& session, std::u16string_view text)
     bool completed = false;
     session.compound("line " + toUtf8(text), [&] {
         Picks picks(session);
-        // An equation that stands is replaced whole.
-        if (form.Label2.Visible) picks.click(form.Command17);
+        // An equation that stands is replaced whole, and so are units picked
+        // before set units showed it.
+        const Equation standing = readEquation(form);
+        if (standing.shown || !standing.left.units().empty() || !standing.right.units().empty()) {
+            picks.click(form.Command17);
+        }
         picks.click(form.Command8);
         for (const auto& [place, units] : {std::pair(Place::Numerator, &line.left.numerator),
                                            std::pair(Place::Denominator, &line.left.denominator)}) {

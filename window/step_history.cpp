@@ -39,13 +39,16 @@ void StepHistory::endCompound() {
     const Moment start = std::exchange(compoundStart_, {});
     beforeEdit_ = start.beforeEdit;
     editMark_ = start.editMark;
-    stepFrom(start.state);
-    // Whatever edit the compound left open begins where the compound ended.
-    if (anyEditOpen(form_)) {
-        editOpened(snapshot());
-    } else {
-        editClosed();
+    const bool openNow = anyEditOpen(form_);
+    if (openNow && !beforeEdit_) {
+        // The compound opened an edit and left it open: the edit begins before
+        // the compound, so Escape or one undo goes back to before it all, and
+        // its commit is one step with it.
+        editOpened(start.state);
+        return;
     }
+    stepFrom(start.state);
+    if (!openNow) editClosed();
 }
 
 void StepHistory::restore(const Moment& moment) {

@@ -295,6 +295,28 @@ def keyboard_road(program, check):
     check.no_dialog()
 
 
+def typed_line(program, check):
+    """From the start, Ctrl+L, 5 kg/s lb/min and Enter: the whole road in 15 keystrokes."""
+    wait_until(lambda: program.focused("単位の設定"), "the keyboard on 単位の設定 at the start")
+    line = "5 kg/s lb/min"
+    keystrokes = ["ctrl+l", *line, "Return"]
+    if len(keystrokes) != 15:
+        check.fail(f"the road takes {len(keystrokes)} keystrokes, not 15")
+    program.key("ctrl+l")
+    wait_until(lambda: program.focused("式の入力"), "Ctrl+L to open 式の入力")
+    program.type_text(line)
+    try:
+        wait_until(lambda: program.control("式の入力").description == "5 kg/sec → lb/min", "the line's reading")
+    except StepFailed:
+        check.fail(f"式の入力 reads {program.control('式の入力').description!r}, expected '5 kg/sec → lb/min'")
+    program.key("Return")
+    check.hidden("式の入力", "Enter runs the line and closes it")
+    for name, text in [("左辺の数値", "5"), ("左辺の分子", "kg"), ("左辺の分母", "sec"),
+                       ("右辺の数値", "661.386"), ("右辺の分子", "lb"), ("右辺の分母", "min")]:
+        check.label(name, text)
+    check.no_dialog()
+
+
 # The category buttons of the left row, left to right as they stand.
 LEFT_ROW = ["質量", "長さ", "面積", "体積", "時間", "力", "圧力", "熱量"]
 READING_ORDER = [
@@ -408,6 +430,7 @@ STEPS = [
     refused_value_hint,
     press_action_opens_menu,
     keyboard_road,
+    typed_line,
     tab_in_reading_order,
     menu_by_keys,
     legible_mirror,

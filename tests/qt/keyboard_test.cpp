@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "line_entry_box.h"
 #include "qt_test_support.h"
 #include "widgets.h"
 
@@ -165,6 +166,50 @@ private slots:
         }
         const int devicePixels = qRound(WindowButton::kFocusFrameWidth * button->devicePixelRatioF());
         QVERIFY2(ring >= devicePixels, qPrintable(QStringLiteral("a focus frame of %1 device pixels").arg(ring)));
+    }
+
+    // 式の入力 opens on a digit typed anywhere in the window, stands where it
+    // covers no control that shows (the guide texts at start, the equation
+    // later), reads the line as it is typed, runs it on Enter, and on a
+    // refusal stays open with the caret at the fault.
+    void theTypedLineOpensOnADigitCoversNothingAndRunsOnEnter() {
+        MainWindow& window = *window_;
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) QSKIP("this platform gives no active window, which focus needs");
+        auto covered = [&](const LineEntryBox* line) {
+            QStringList names;
+            for (const QWidget* w :
+                 window.clientArea()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (w != line && w->isVisible() && w->geometry().intersects(line->geometry())) names << w->objectName();
+            }
+            return names.join(QStringLiteral(", "));
+        };
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+        LineEntryBox* line = window.lineEntry();
+        QVERIFY(line != nullptr && line->isVisible());
+        QCOMPARE(line->edit()->text(), QStringLiteral("5"));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(line->edit()));
+        QCOMPARE(line->edit()->accessibleName(), QStringLiteral("式の入力"));
+        QVERIFY2(covered(line).isEmpty(), qPrintable(covered(line)));
+        QTest::keyClicks(line->edit(), QStringLiteral(" kg/s lb/min"));
+        QCOMPARE(line->edit()->accessibleDescription(), QStringLiteral("5 kg/sec \u2192 lb/min"));
+        QTest::keyClick(line->edit(), Qt::Key_Return);
+        QVERIFY(!line->isVisible());
+        QCOMPARE(widget<QLabel>(window, "Label1")->text(), QStringLiteral("661.386"));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(line->isVisible());
+        QVERIFY2(covered(line).isEmpty(), qPrintable(covered(line)));
+        QVERIFY2(line->readingLabel()->geometry().top() > line->edit()->geometry().bottom(),
+                 "the reading under the line");
+        QTest::keyClicks(line->edit(), QStringLiteral("7 kgg lb"));
+        QTest::keyClick(line->edit(), Qt::Key_Return);
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->readingLabel()->text(), QStringLiteral("単位が正しくありません「kgg」（候補: kg、Kg）"));
+        QCOMPARE(line->edit()->cursorPosition(), 2);
+        QTest::keyClick(line->edit(), Qt::Key_Escape);
+        QVERIFY(!line->isVisible());
+        QCOMPARE(widget<QLabel>(window, "Label1")->text(), QStringLiteral("661.386"));
     }
 };
 

@@ -274,6 +274,16 @@ TEST(Steps, AreHeardOnceEachAndACompoundOfFivePicksIsOneStepOneUndoTakesBack) {
     ASSERT_TRUE(w.session.redo());
     EXPECT_TRUE(sameWindow(afterCompound, w.state()));
     EXPECT_EQ(heard.size(), 2u) << "undo and redo are no steps";
+
+    // A compound that leaves a box open: the edit begins before the compound.
+    w.session.compound("# a value half typed", [&] {
+        w.pickLeft(u'M', "MASS2");
+        w.session.doubleClick(leftPart(Place::Value));
+        w.session.type(w.form.Text2, u"9");
+    });
+    ASSERT_TRUE(w.session.isOpen(w.form.Text2));
+    ASSERT_TRUE(w.session.escape(w.form.Text2));
+    EXPECT_TRUE(sameWindow(afterCompound, w.state())) << "Escape goes back to before the compound";
 }
 
 TEST(EventNames, ThatTheWindowDoesNotHaveAreRefusedAndChangeNothing) {

@@ -22,6 +22,7 @@
 #include "factors.h"
 #include "form1.h"
 #include "form1_table.h"
+#include "line_entry.h"
 #include "number_text.h"
 #include "recording_platform.h"
 #include "reflection.h"
@@ -34,7 +35,7 @@ namespace quantivex::storm {
 
 // One input of a person (or a tick), as the window and its twin both take it.
 struct Input {
-    enum class Kind { Event, DoubleClick, Type, Choose, Dismiss, Enter, Escape, Undo, Redo };
+    enum class Kind { Event, DoubleClick, Type, Choose, Dismiss, Enter, Escape, Undo, Redo, Line };
     Kind kind = Kind::Event;
     const EventHandler* event = nullptr;
     int16_t button = 0;
@@ -72,6 +73,8 @@ struct Window {
                 return session->dismiss();
             case Input::Kind::Enter:
                 return session->enter(textBoxOf(*form, *in.row));
+            case Input::Kind::Line:
+                return enterLine(*session, in.text).has_value();
             case Input::Kind::Escape:
                 return session->escape(textBoxOf(*form, *in.row));
             case Input::Kind::Undo:
@@ -153,6 +156,7 @@ struct Storm {
     Input step();
     // Anything at all, reachable or not, but closing the window.
     std::optional<Input> chaosStep();
+    Input typedLine();
 
     // ---- the checks after each input (storm_checks.cpp) ----
     // Tracks where the open edit began and checks Escape and the undo round trip

@@ -123,11 +123,48 @@ Input Storm::step() {
         options.push_back({.kind = Input::Kind::Enter, .row = rowOf(form(), *open)});
         options.push_back({.kind = Input::Kind::Escape, .row = rowOf(form(), *open)});
         weights.insert(weights.end(), 2, 1);
+    } else {
+        options.push_back({.kind = Input::Kind::Line});  // 式の入力 opens only while no box is
+        weights.push_back(2);
     }
     Input in = options[static_cast<std::size_t>(std::discrete_distribution<int>(weights.begin(), weights.end())(rng))];
     if (in.kind == Input::Kind::Type) return typeInto(*in.row);
+    if (in.kind == Input::Kind::Line) return typedLine();
     if (in.event != nullptr && in.event->takesButton) in.button = anyButton();
     return in;
+}
+
+// A line a person might type into 式の入力: mostly one that reads, with units
+// of the catalogue, a spelling now and then, and a right side of the same
+// kinds in any order; now and then one with a slip.
+Input Storm::typedLine() {
+    const auto cats = categories();
+    auto unitOf = [&](const Category& c) {
+        return std::u16string(c.units[static_cast<std::size_t>(pick(static_cast<int>(c.units.size())))].symbol);
+    };
+    static const std::u16string kDots[] = {u"\uFF65", u"\u30FB", u"*", u".", u"\u00B7"};
+    static const std::u16string kTo[] = {u" ", u" \u2192 ", u" -> ", u" = ", u" to ", u" in ", u"\u2192"};
+    static const std::u16string kSlips[] = {u"kgg", u"", u"//", u"xyz", u"1,000", u"\uFF65\uFF65", u"/"};
+    std::vector<const Category*> numerator, denominator;
+    for (int n = 1 + pick(3); n > 0; --n) numerator.push_back(&cats[static_cast<std::size_t>(pick(8))]);
+    for (int n = pick(3); n > 0; --n) denominator.push_back(&cats[static_cast<std::size_t>(pick(8))]);
+    auto fraction = [&](std::vector<const Category*> num, std::vector<const Category*> den, bool shuffle) {
+        if (shuffle) {
+            std::shuffle(num.begin(), num.end(), rng);
+            std::shuffle(den.begin(), den.end(), rng);
+        }
+        std::u16string text;
+        const std::u16string& dot = kDots[pick(5)];
+        for (std::size_t i = 0; i < num.size(); ++i) text += (i > 0 ? dot : u"") + unitOf(*num[i]);
+        for (std::size_t i = 0; i < den.size(); ++i) text += (i > 0 ? dot : u"/") + unitOf(*den[i]);
+        return text;
+    };
+    std::u16string line = kNumberPool[static_cast<std::size_t>(pick(static_cast<int>(kNumberPool.size())))];
+    line += u" " + fraction(numerator, denominator, false);
+    if (pick(4) != 0) line += kTo[pick(7)] + fraction(numerator, denominator, true);
+    if (pick(6) == 0) line.insert(static_cast<std::size_t>(pick(static_cast<int>(line.size()) + 1)), kSlips[pick(7)]);
+    if (pick(10) == 0) line += u" " + fraction({&cats[static_cast<std::size_t>(pick(8))]}, {}, false);
+    return {.kind = Input::Kind::Line, .text = line};
 }
 
 // Anything at all, reachable or not, but closing the window.
