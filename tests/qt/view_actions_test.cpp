@@ -44,8 +44,10 @@ private slots:
         };
         openMenu(client);
         QCOMPARE(offered.texts, (QStringList{QStringLiteral("元に戻す"), QStringLiteral("やり直し"),
-                                             QStringLiteral("式をコピー"), QStringLiteral("計算の内訳")}));
-        QCOMPARE(offered.enabled, (QList<bool>{false, false, false, false}));  // nothing to undo, copy or explain
+                                             QStringLiteral("式をコピー"), QStringLiteral("式の入力"),
+                                             QStringLiteral("計算の内訳")}));
+        // Nothing to undo, copy or explain; a line can always be typed.
+        QCOMPARE(offered.enabled, (QList<bool>{false, false, false, true, false}));
         QCOMPARE(offered.shortcuts[0], QKeySequence(QKeySequence::Undo).toString());
         QCOMPARE(offered.shortcuts[2], QKeySequence(QKeySequence::Copy).toString());
 
@@ -53,11 +55,11 @@ private slots:
         run(window, "Label3_Click");
         run(window, "MASS2_Click");
         openMenu(client);
-        QCOMPARE(offered.enabled, (QList<bool>{true, false, true, true}));
+        QCOMPARE(offered.enabled, (QList<bool>{true, false, true, true, true}));
         window.findChild<QAction*>(QStringLiteral("undo"))->trigger();
         QCOMPARE(window.form().Label3.Caption, u"");
         openMenu(client);
-        QCOMPARE(offered.enabled, (QList<bool>{true, true, false, true}));
+        QCOMPARE(offered.enabled, (QList<bool>{true, true, false, true, true}));
 
         // a right press on a label is the window's own MouseDown: no menu there
         openMenu(widget<QLabel>(window, "Label5"));
