@@ -4,8 +4,12 @@
 
 #include <sstream>
 
+#include "history_tape.h"
+#include "line_entry.h"
+#include "recording_platform.h"
 #include "replay.h"
 #include "road.h"
+#include "session.h"
 
 namespace {
 
@@ -30,6 +34,60 @@ void BM_TypedLine(benchmark::State& state) {
 // 10,000 roads: the total is 10,000 times the time shown per iteration.
 BENCHMARK(BM_ConversionRoad)->Iterations(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TypedLine)->Iterations(10000)->Unit(benchmark::kMicrosecond);
+
+// 計算の履歴 kept full: a window with 1,000 entries.
+struct FullHistory {
+    quantivex::RecordingPlatform platform;
+    quantivex::Form1 form{platform};
+    quantivex::Session session{form};
+    quantivex::HistoryTape tape{session};
+    int value = 0;
+    FullHistory() {
+        session.run("Form_Load");
+        quantivex::enterLine(session, u"1 kg lb");
+        while (tape.size() < quantivex::kHistoryEntries) commit();
+    }
+    // A committed left value: a step that adds an entry, and pushes out the oldest.
+    void commit() {
+        const std::string digits = std::to_string(2 + value++ % 1000);
+        session.doubleClick(*quantivex::equationPartRow(quantivex::Side::Left, quantivex::Place::Value));
+        session.type(form.Text2, std::u16string(digits.begin(), digits.end()));
+        session.enter(form.Text2);
+    }
+};
+
+void BM_HistoryAdd(benchmark::State& state) {
+    FullHistory h;
+    for (auto _ : state) h.commit();
+}
+BENCHMARK(BM_HistoryAdd)->Unit(benchmark::kMicrosecond);
+
+// The same committed value with nobody keeping a history: what the add costs is the difference.
+void BM_CommitWithoutHistory(benchmark::State& state) {
+    quantivex::RecordingPlatform platform;
+    quantivex::Form1 form{platform};
+    quantivex::Session session{form};
+    session.run("Form_Load");
+    quantivex::enterLine(session, u"1 kg lb");
+    int value = 0;
+    for (auto _ : state) {
+        const std::string digits = std::to_string(2 + value++ % 1000);
+        session.doubleClick(*quantivex::equationPartRow(quantivex::Side::Left, quantivex::Place::Value));
+        session.type(form.Text2, std::u16string(digits.begin(), digits.end()));
+        session.enter(form.Text2);
+    }
+}
+BENCHMARK(BM_CommitWithoutHistory)->Unit(benchmark::kMicrosecond);
+
+void BM_HistoryRestore(benchmark::State& state) {
+    FullHistory h;
+    std::size_t entry = 0;
+    for (auto _ : state) {
+        quantivex::restoreEntry(h.session, h.tape, entry);
+        entry = (entry + 499) % quantivex::kHistoryEntries;
+    }
+}
+BENCHMARK(BM_HistoryRestore)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

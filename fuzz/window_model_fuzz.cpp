@@ -1,7 +1,8 @@
 // The window model driven as a person could drive it, every input through the
 // session: any event, a double click, typed and pasted text, Enter and Escape,
 // timer ticks, a pick in the open popup or its dismissal, undo, redo, copy,
-// the breakdown and lines typed into 式の入力. No input may let an exception escape, and the window's
+// the breakdown, lines typed into 式の入力, the swap of the sides, restores
+// from 計算の履歴 and the right value copied. No input may let an exception escape, and the window's
 // invariants (window_invariants.h) hold after every step.
 #include <algorithm>
 #include <cstdint>
@@ -15,9 +16,11 @@
 #include "events.h"
 #include "form1.h"
 #include "form1_table.h"
+#include "history_tape.h"
 #include "line_entry.h"
 #include "recording_platform.h"
 #include "session.h"
+#include "sides_swap.h"
 #include "utf.h"
 #include "window_invariants.h"
 
@@ -64,6 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     RecordingPlatform platform;
     Form1 form(platform);
     Session session(form);
+    HistoryTape tape(session);
     session.run(formEvent(EventKind::Load));
     const auto boxRows = rowsWithRole(Role::EditBox);
     auto box = [&](uint8_t b) -> TextBox& { return textBoxOf(form, *boxRows[b % boxRows.size()]); };
@@ -71,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     Reader in(data, size);
     for (int steps = 0; !in.done() && steps < 400; ++steps) {
         const uint8_t op = in.byte();
-        switch (op % 11) {
+        switch (op % 14) {
             case 0: {  // any event of the window but opening and closing it
                 const EventHandler& e = events[in.byte() % events.size()];
                 if (e.kind == EventKind::Unload || e.kind == EventKind::Load) break;  // the window opens once
@@ -127,6 +131,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                 break;
             case 10:  // a line typed into 式の入力, then Enter
                 enterLine(session, in.text());
+                break;
+            case 11:
+                swapSides(session);
+                break;
+            case 12:  // an entry of 計算の履歴, or one past the last
+                restoreEntry(session, tape, in.byte() % (tape.size() + 1));
+                break;
+            case 13:
+                copyNumber(session);
                 break;
         }
         if (const auto broken = brokenWindowInvariant(form)) {

@@ -1,6 +1,6 @@
 // 式の入力 in the window: opened by Ctrl+L, the menus, or a digit, a sign or a
 // point typed while no box is open; Enter runs the line through the session,
-// Escape closes it and changes nothing.
+// Escape closes it and changes nothing. Also the keys no action takes.
 #include <QKeyEvent>
 #include <QPushButton>
 #include <algorithm>
@@ -9,8 +9,9 @@
 
 #include "line_entry.h"
 #include "line_entry_box.h"
-#include "widgets.h"
 #include "main_window.h"
+#include "sides_swap.h"
+#include "widgets.h"
 
 namespace quantivex {
 
@@ -43,7 +44,8 @@ void MainWindow::placeLine() {
     if (line_ == nullptr) return;
     int top = 0;
     for (const auto& [row, model, w] : widgets_->buttons()) {
-        if (w != nullptr && model->Visible && row->role == Role::WorkflowButton) top = std::max(top, w->geometry().bottom() + 1);
+        if (w != nullptr && model->Visible && row->role == Role::WorkflowButton)
+            top = std::max(top, w->geometry().bottom() + 1);
     }
     int bottom = client_->height();
     auto below = [&](const QWidget* w, bool visible) {
@@ -56,10 +58,17 @@ void MainWindow::placeLine() {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // 左右を入れ替え is disabled where it cannot act, so its key comes here:
+    // the swap then says why it did nothing.
+    if (event->key() == Qt::Key_R && event->modifiers() == Qt::ControlModifier) {
+        input([this] { swapSides(session_); });
+        return;
+    }
     const QString text = event->text();
     const bool plain = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
     if (plain && text.size() == 1 &&
-        (text[0].isDigit() || text == QStringLiteral("+") || text == QStringLiteral("-") || text == QStringLiteral("."))) {
+        (text[0].isDigit() || text == QStringLiteral("+") || text == QStringLiteral("-") ||
+         text == QStringLiteral("."))) {
         openLine(text);
         if (line_ != nullptr && line_->isVisible()) return;
     }

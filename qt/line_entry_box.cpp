@@ -13,8 +13,7 @@ constexpr int kMargin = 4;  // pixels from the band's edges and between the rows
 
 }  // namespace
 
-LineEntryBox::LineEntryBox(QWidget* clientArea, const QFont& font,
-                           std::function<QString(const QString&)> reading)
+LineEntryBox::LineEntryBox(QWidget* clientArea, const QFont& font, std::function<QString(const QString&)> reading)
     : QWidget(clientArea), edit_(new QLineEdit(this)), reading_(new QLabel(this)), readingOf_(std::move(reading)) {
     setObjectName(QStringLiteral("lineEntry"));
     edit_->setObjectName(QStringLiteral("lineEntryEdit"));

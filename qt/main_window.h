@@ -16,6 +16,7 @@
 #include "conversions.h"
 #include "events.h"
 #include "form1.h"
+#include "history_tape.h"
 #include "input_queue.h"
 #include "qt_platform.h"
 #include "session.h"
@@ -27,6 +28,7 @@ namespace quantivex {
 class ClientArea;
 class BreakdownWindow;
 class LineEntryBox;
+class HistoryWindow;
 class HintLabel;
 class MessageBoxes;
 
@@ -43,6 +45,8 @@ public:
     Session& session() { return session_; }
     BreakdownWindow* breakdownWindow() const { return breakdownWindow_; }
     LineEntryBox* lineEntry() const { return line_; }
+    HistoryWindow* historyWindow() const { return historyWindow_; }
+    const HistoryTape& history() const { return tape_; }
     const ControlWidgets& widgets() const { return *widgets_; }
     const TwipScale& scale() const { return scale_; }
     QWidget* clientArea() const;
@@ -72,7 +76,9 @@ private:
 
     // window_actions.cpp: the menu bar, the view's own actions and the background's menu.
     void createMenuBar();
+    void releaseMenuBarOnClose(QMenu* menu);
     void createActions();
+    void fillEditMenu(QMenu* menu);
     void syncActions();
     void showContextMenu(const QPoint& at);
 
@@ -100,6 +106,7 @@ private:
     QtPlatform platform_;
     std::unique_ptr<Form1> form_;
     Session session_{*form_};
+    HistoryTape tape_{session_};
     TwipScale scale_;
     ClientArea* client_ = nullptr;
     std::unique_ptr<ControlWidgets> widgets_;
@@ -110,8 +117,13 @@ private:
     QAction* copy_ = nullptr;
     QAction* breakdown_ = nullptr;
     QAction* lineAction_ = nullptr;
+    QAction* copyNumber_ = nullptr;
+    QAction* swap_ = nullptr;
+    QAction* history_ = nullptr;
+    QMenu* edit_ = nullptr;
     BreakdownWindow* breakdownWindow_ = nullptr;
-    LineEntryBox* line_ = nullptr;  // made when it first opens
+    HistoryWindow* historyWindow_ = nullptr;  // made when it first opens
+    LineEntryBox* line_ = nullptr;            // made when it first opens
 
     // The popup menu shown for the session's open one (popup_menus.cpp).
     QPointer<QMenu> popup_;

@@ -16,4 +16,14 @@ bool copyEquation(Session& session) {
     return true;
 }
 
+bool copyNumber(Session& session) {
+    session.record("copy number");
+    Form1& form = session.form();
+    const Equation equation = readEquation(form);
+    if (!equation.complete() || equation.right.value.empty()) return false;
+    form.platform().setClipboardText(equation.right.value);
+    form.platform().showNotice(form.Label1, u"数値をコピーしました");
+    return true;
+}
+
 }  // namespace quantivex

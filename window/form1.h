@@ -134,6 +134,12 @@ public:
     void VER_Click();
     void Timer3_Timer();
 
+    // ---- the swap of the sides ----
+    // The right value shown as given, and the equation laid out for it: the
+    // one thing the swap sets that no event of the window gives, the old left
+    // value exactly as it was shown.
+    void showRightValue(const std::u16string& text);
+
     // ---- lookups for the front-ends ----
     const std::array<CategoryControls, 8>& categoryControls() const { return categoryControls_; }
     const CategoryControls* categoryOfMenu(const Menu& menu) const;

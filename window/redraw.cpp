@@ -102,4 +102,10 @@ void Form1::RedrawDisplay() {
     drawFractionBars();
 }
 
+void Form1::showRightValue(const std::u16string& text) {
+    surface.Cls();
+    Label1.Caption = text;
+    RedrawDisplay();
+}
+
 }  // namespace quantivex

@@ -9,7 +9,7 @@ void StepHistory::push(Moment moment, const Form1State& before) {
     if (undo_.size() > kUndoSteps) forgetOldestStep();
     redo_.clear();
     ++stepsTaken_;
-    for (const Observer& o : observers_) o(before, form_.state());
+    for (const auto& [id, observer] : observers_) observer(before, form_.state());
 }
 
 void StepHistory::stepFrom(const State& before) {

@@ -60,7 +60,14 @@ public:
     bool abandonEdit();
 
     std::size_t stepsTaken() const { return stepsTaken_; }  // every step recorded since the session began
-    void addObserver(Observer observer) { observers_.push_back(std::move(observer)); }
+    // An observer until it is removed by the number it was given.
+    int addObserver(Observer observer) {
+        observers_.emplace_back(++lastObserver_, std::move(observer));
+        return lastObserver_;
+    }
+    void removeObserver(int id) {
+        std::erase_if(observers_, [id](const auto& o) { return o.first == id; });
+    }
 
 private:
     // A state of the window, with the state before its open edit, if one is
@@ -81,7 +88,8 @@ private:
     std::deque<Moment> undo_;
     std::vector<Moment> redo_;
     std::size_t stepsTaken_ = 0;
-    std::vector<Observer> observers_;
+    std::vector<std::pair<int, Observer>> observers_;
+    int lastObserver_ = 0;
     int depth_ = 0;
     Moment compoundStart_;  // the window before the outermost compound began, with its edit
 };

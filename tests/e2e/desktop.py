@@ -180,7 +180,10 @@ class Program:
         return found
 
     def _search(self, name):
-        return next((node for node, _ in walk(self.app) if node.name == name), None)
+        # A control before a menu item of the same name: 編集 names its items
+        # after what they open (式の入力, 計算の内訳, 計算の履歴).
+        named = [node for node, _ in walk(self.app) if node.name == name]
+        return next((n for n in named if n.getRoleName() != "menu item"), named[0] if named else None)
 
     def control(self, name):
         found = self.find(name)
@@ -210,6 +213,13 @@ class Program:
     def box_text(self, name):
         text = self.control(name).queryText()
         return text.getText(0, -1)
+
+    def list_rows(self, name):
+        """The names of a list's rows, as a screen reader reads them (its window may bear the same name)."""
+        node = next((n for n, _ in walk(self.app) if n.name == name and n.getRoleName() == "list"), None)
+        if node is None:
+            raise StepFailed(f"no list named {name!r}")
+        return [child.name for child in node if child is not None]
 
     def extents(self, name):
         component = self.control(name).queryComponent()

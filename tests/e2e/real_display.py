@@ -350,14 +350,17 @@ def tab_in_reading_order(program, check):
 
 
 def menu_by_keys(program, check):
-    """F10 and Alt+H open the ヘルプ(H) menu; Escape closes it and the keyboard is back where it was."""
-    if not program.showing("ヘルプ(H)"):
-        check.fail("the menu bar shows no ヘルプ(H)")
+    """F10 and Alt+E open 編集(E), Alt+H ヘルプ(H); Escape closes each and the keyboard is back where it was."""
+    for title in ("編集(E)", "ヘルプ(H)"):
+        if not program.showing(title):
+            check.fail(f"the menu bar shows no {title}")
     wait_until(lambda: program.focused("単位の設定"), "the keyboard on 単位の設定 at the start")
-    for key in ("F10", "alt+h"):
+    # An item only that menu holds shows while it is open.
+    for key, menu, item in (("F10", "編集", "数値をコピー"), ("alt+e", "編集", "数値をコピー"), ("alt+h", "ヘルプ", "バージョン")):
         program.key(key)
         try:
-            wait_until(program.popup_open, f"{key} to open the ヘルプ menu")
+            wait_until(program.popup_open, f"{key} to open a menu")
+            wait_until(lambda: program.showing(item), f"{key} to open {menu}")
         except StepFailed as e:
             check.fail(str(e))
             continue
@@ -370,6 +373,33 @@ def menu_by_keys(program, check):
     # and 単位の設定 takes the next key, not the menu bar
     program.key("space")
     check.label("左辺の数値", "1", "Space after the menu reaches 単位の設定")
+
+
+def type_line(program, line):
+    program.key("ctrl+l")
+    wait_until(lambda: program.focused("式の入力"), "Ctrl+L to open 式の入力")
+    program.type_text(line)
+    program.key("Return")
+    wait_until(lambda: not program.showing("式の入力"), f"the line {line} to run")
+
+
+def history_window(program, check):
+    """Ctrl+H opens 計算の履歴 beside the calculator; its rows read as their entries; Enter restores one."""
+    wait_until(lambda: program.focused("単位の設定"), "the keyboard on 単位の設定 at the start")
+    type_line(program, "5 kg/s lb/min")
+    type_line(program, "2 m ft")
+    check.label("右辺の数値", "6.56168")
+    program.key("ctrl+h")
+    beside_main(program, check, "計算の履歴")
+    expected = ["2 m = 6.56168 ft", "5 kg/sec = 661.386 lb/min"]
+    try:
+        wait_until(lambda: program.list_rows("計算の履歴") == expected, "the history's rows")
+    except StepFailed:
+        check.fail(f"計算の履歴 reads {program.list_rows('計算の履歴')}, expected {expected}")
+    program.key("Down")
+    program.key("Return")
+    check.label("右辺の数値", "661.386", "Enter on the second row restores it")
+    check.label("左辺の分子", "kg")
 
 
 def legible_mirror(program, check):
@@ -406,7 +436,7 @@ def beside_main(program, check, title):
 
 
 def windows_beside_at_scale_2(program, check):
-    """At scale 2, 計算の内訳 and the help open beside the main window and wholly on the screen."""
+    """At scale 2, 計算の内訳, the help and 計算の履歴 open beside the main window and wholly on the screen."""
     wait_until(lambda: program.focused("単位の設定"), "the keyboard on 単位の設定 at the start")
     program.key("space")
     wait_until(lambda: program.showing("左辺の数値"), "the equation after 単位の設定")
@@ -417,6 +447,10 @@ def windows_beside_at_scale_2(program, check):
     wait_until(lambda: program.focused("単位の設定"), "the keyboard back in the main window")
     program.key("F1")
     beside_main(program, check, "QUANTIVEX ヘルプ")
+    program.key("Escape")
+    wait_until(lambda: program.window_frame("QUANTIVEX ヘルプ") is None, "the help to close on Escape")
+    program.key("ctrl+h")
+    beside_main(program, check, "計算の履歴")
 
 
 windows_beside_at_scale_2.scale = 2
@@ -433,6 +467,7 @@ STEPS = [
     typed_line,
     tab_in_reading_order,
     menu_by_keys,
+    history_window,
     legible_mirror,
     windows_beside_at_scale_2,
 ]

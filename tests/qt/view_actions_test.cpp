@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
 
@@ -43,23 +44,44 @@ private slots:
             menu->close();
         };
         openMenu(client);
-        QCOMPARE(offered.texts, (QStringList{QStringLiteral("元に戻す"), QStringLiteral("やり直し"),
-                                             QStringLiteral("式をコピー"), QStringLiteral("式の入力"),
-                                             QStringLiteral("計算の内訳")}));
-        // Nothing to undo, copy or explain; a line can always be typed.
-        QCOMPARE(offered.enabled, (QList<bool>{false, false, false, true, false}));
-        QCOMPARE(offered.shortcuts[0], QKeySequence(QKeySequence::Undo).toString());
-        QCOMPARE(offered.shortcuts[2], QKeySequence(QKeySequence::Copy).toString());
+        const QStringList items{QStringLiteral("元に戻す"),       QStringLiteral("やり直し"),
+                                QStringLiteral("式をコピー"),     QStringLiteral("数値をコピー"),
+                                QStringLiteral("左右を入れ替え"), QStringLiteral("式の入力"),
+                                QStringLiteral("計算の内訳"),     QStringLiteral("計算の履歴")};
+        QCOMPARE(offered.texts, items);
+        // Nothing to undo, copy, swap or explain; a line and the history are always there.
+        QCOMPARE(offered.enabled, (QList<bool>{false, false, false, false, false, true, false, true}));
+        QCOMPARE(offered.shortcuts,
+                 (QStringList{QStringLiteral("Ctrl+Z"), QStringLiteral("Ctrl+Y"), QStringLiteral("Ctrl+C"),
+                              QStringLiteral("Ctrl+Shift+C"), QStringLiteral("Ctrl+R"), QStringLiteral("Ctrl+L"),
+                              QStringLiteral("Ctrl+B"), QStringLiteral("Ctrl+H")}));
+        auto* redo = window.findChild<QAction*>(QStringLiteral("redo"));
+        QVERIFY(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+        // 編集(E) comes first in the menu bar, with the same items.
+        const QList<QAction*> bar = window.menuBar()->actions();
+        QVERIFY(bar.size() >= 2);
+        QCOMPARE(bar[0]->text(), QStringLiteral("編集(&E)"));
+        QCOMPARE(bar[1]->text(), QStringLiteral("ヘルプ(&H)"));
+        QStringList inEdit;
+        for (QAction* a : bar[0]->menu()->actions()) {
+            if (!a->isSeparator()) inEdit << a->text();
+        }
+        QCOMPARE(inEdit, items);
 
         run(window, "Command8_Click");
         run(window, "Label3_Click");
         run(window, "MASS2_Click");
         openMenu(client);
-        QCOMPARE(offered.enabled, (QList<bool>{true, false, true, true, true}));
+        // Units are being entered: no swap yet.
+        QCOMPARE(offered.enabled, (QList<bool>{true, false, true, true, false, true, true, true}));
+        run(window, "Command9_Click");
+        openMenu(client);
+        QCOMPARE(offered.enabled, (QList<bool>{true, false, true, true, true, true, true, true}));
+        window.findChild<QAction*>(QStringLiteral("undo"))->trigger();
         window.findChild<QAction*>(QStringLiteral("undo"))->trigger();
         QCOMPARE(window.form().Label3.Caption, u"");
         openMenu(client);
-        QCOMPARE(offered.enabled, (QList<bool>{true, true, false, true, true}));
+        QCOMPARE(offered.enabled, (QList<bool>{true, true, false, false, false, true, true, true}));
 
         // a right press on a label is the window's own MouseDown: no menu there
         openMenu(widget<QLabel>(window, "Label5"));

@@ -33,6 +33,8 @@ void Storm::fresh() {
     });
     preEdit.reset();
     errorBound = 0;
+    entries.clear();
+    tapeRevision = 0;
     act({.event = &formEvent(EventKind::Load)});
 }
 
@@ -41,9 +43,18 @@ void Storm::fresh() {
 void Storm::act(const Input& in) {
     seen.clear();
     watching = !chaos;
+    const Equation before = readEquation(form());
+    const std::size_t messages = window->platform->messages.size();
     const int answer = window->take(in);
     watching = false;
-    if (!chaos) follow();
+    if (!chaos) {
+        follow();
+        if (in.kind == Input::Kind::Restore && answer) checkRestore(in);
+        // A swap that the window stopped with its error box turned nothing around.
+        if (in.kind == Input::Kind::Swap && answer && window->platform->messages.size() == messages) {
+            checkSwap(before);
+        }
+    }
     if (!twin) return;
     if (twin->take(in) != answer) fail("the twin window answered the last input otherwise than the window");
     if (*twin->form != form() && Form1Reflection::wholeState(*twin->form) != Form1Reflection::wholeState(form())) {
@@ -120,8 +131,9 @@ int main(int argc, char** argv) {
     Storm storm(seed, chaos);
     storm.run(count);
     std::printf(
-        "event storm: %ld events, seed %u%s, %ld value checks, %ld undo round trips, %ld escapes, %ld twin runs: "
-        "no fault\n",
-        count, seed, chaos ? ", chaos" : "", storm.checked, storm.roundTrips, storm.escapes, storm.twinRuns);
+        "event storm: %ld events, seed %u%s, %ld value checks, %ld undo round trips, %ld escapes, %ld twin runs, "
+        "%ld restores, %ld swaps: no fault\n",
+        count, seed, chaos ? ", chaos" : "", storm.checked, storm.roundTrips, storm.escapes, storm.twinRuns,
+        storm.restores, storm.swaps);
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <exception>
 #include <limits>
 #include <memory>
@@ -17,16 +18,19 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "clipboard.h"
 #include "equation.h"
 #include "events.h"
 #include "factors.h"
 #include "form1.h"
 #include "form1_table.h"
+#include "history_tape.h"
 #include "line_entry.h"
 #include "number_text.h"
 #include "recording_platform.h"
 #include "reflection.h"
 #include "session.h"
+#include "sides_swap.h"
 #include "utf.h"
 
 using namespace quantivex;
@@ -35,13 +39,28 @@ namespace quantivex::storm {
 
 // One input of a person (or a tick), as the window and its twin both take it.
 struct Input {
-    enum class Kind { Event, DoubleClick, Type, Choose, Dismiss, Enter, Escape, Undo, Redo, Line };
+    enum class Kind {
+        Event,
+        DoubleClick,
+        Type,
+        Choose,
+        Dismiss,
+        Enter,
+        Escape,
+        Undo,
+        Redo,
+        Line,
+        Swap,
+        Restore,
+        CopyNumber
+    };
     Kind kind = Kind::Event;
     const EventHandler* event = nullptr;
     int16_t button = 0;
     const ControlRow* row = nullptr;  // the label double-clicked; the box typed into, entered or escaped
     const MenuItemRow* item = nullptr;
     std::u16string text{};
+    std::size_t entry = 0;  // of 計算の履歴, 0 the newest
 };
 
 // A window on its own platform, reached only through its session.
@@ -51,10 +70,12 @@ struct Window {
         platform->screenH = screenHeight;
         form = std::make_unique<Form1>(*platform);
         session = std::make_unique<Session>(*form);
+        tape = std::make_unique<HistoryTape>(*session);
     }
     std::unique_ptr<RecordingPlatform> platform = std::make_unique<RecordingPlatform>();
     std::unique_ptr<Form1> form;
     std::unique_ptr<Session> session;
+    std::unique_ptr<HistoryTape> tape;
 
     // What the session answered, so that two windows can be compared.
     int take(const Input& in) {
@@ -75,6 +96,12 @@ struct Window {
                 return session->enter(textBoxOf(*form, *in.row));
             case Input::Kind::Line:
                 return enterLine(*session, in.text).has_value();
+            case Input::Kind::Swap:
+                return swapSides(*session);
+            case Input::Kind::Restore:
+                return restoreEntry(*session, *tape, in.entry);
+            case Input::Kind::CopyNumber:
+                return copyNumber(*session);
             case Input::Kind::Escape:
                 return session->escape(textBoxOf(*form, *in.row));
             case Input::Kind::Undo:
@@ -121,6 +148,12 @@ struct Storm {
     long roundTrips = 0;
     long escapes = 0;
     long twinRuns = 0;
+    long restores = 0;
+    long swaps = 0;
+    // The window after each step that made an entry of 計算の履歴, newest first,
+    // as the storm saw it: what a restore must give back.
+    std::deque<Form1State> entries;
+    unsigned tapeRevision = 0;
 
     Form1& form() { return *window->form; }
     Session& session() { return *window->session; }
@@ -175,6 +208,10 @@ struct Storm {
     // Relative rounding of a value as shown.
     static double shownRounding(const std::u16string& text, double value);
     void checkValue(bool picked, const std::u16string& rightBefore);
+    // A restore gave the window the storm saw when the entry was made; a swap
+    // turned the equation it saw around.
+    void checkRestore(const Input& in);
+    void checkSwap(const Equation& before);
 };
 
 }  // namespace quantivex::storm

@@ -45,7 +45,7 @@ void Storm::follow() {
             if (!commit) back = s.before;
             if (commit && preEdit) back = *preEdit;
         }
-        const bool fromHistory = s.line == "undo" || s.line == "redo";
+        const bool fromHistory = s.line == "undo" || s.line == "redo" || s.line.starts_with("history restore ");
         // A value brought back by undo or redo carries rounding the storm no
         // longer knows; one brought back by Escape, what it carried before the box opened.
         if (fromHistory && s.before != after) errorBound = kUnknownBound;
@@ -63,7 +63,34 @@ void Storm::follow() {
             preEditBound = errorBound;
         }
     }
+    // A new entry of 計算の履歴 holds the window as the step left it.
+    if (window->tape->revision() != tapeRevision) {
+        tapeRevision = window->tape->revision();
+        if (!stepAt) fail("計算の履歴 gained an entry where no step was taken");
+        entries.push_front(*stepAt + 1 < seen.size() ? seen[*stepAt + 1].before : now);
+        if (entries.size() > kHistoryEntries) entries.pop_back();
+        if (entries.size() != window->tape->size()) fail("計算の履歴 holds another count of entries than were made");
+    }
     if (stepAt && back) roundTrip(*stepAt, *back, now);
+}
+
+void Storm::checkRestore(const Input& in) {
+    if (in.entry >= entries.size()) return;
+    if (form() != entries[in.entry]) {
+        fail("the restore of entry " + std::to_string(in.entry + 1) +
+             " gave another window than the storm saw then: " + difference(entries[in.entry], form()));
+    }
+    ++restores;
+}
+
+void Storm::checkSwap(const Equation& before) {
+    const Equation after = readEquation(form());
+    const bool turned = after.left.value == before.right.value && after.left.units() == before.right.units() &&
+                        after.right.value == before.left.value && after.right.units() == before.left.units() &&
+                        after.left.numeratorDims == before.right.numeratorDims &&
+                        after.left.denominatorDims == before.right.denominatorDims;
+    if (!turned) fail("the swap gave " + toUtf8(after.text()) + " from " + toUtf8(before.text()));
+    ++swaps;
 }
 
 // Undo gives the window as it was before the step, redo as it was after it.

@@ -103,9 +103,14 @@ Input Storm::step() {
         if (pick(7) == 0 || item == nullptr) return {.kind = Input::Kind::Dismiss};
         return {.kind = Input::Kind::Choose, .item = item};
     }
-    // Now and then a person steps back or forward; the twin's history begins
-    // at the snapshot, so not while it follows.
+    // Now and then a person steps back or forward, or goes back to an entry of
+    // 計算の履歴; the twin's history begins at the snapshot, so not while it follows.
     if (!twin && pick(25) == 0) return {.kind = pick(3) != 0 ? Input::Kind::Undo : Input::Kind::Redo};
+    if (!twin && !entries.empty() && pick(60) == 0) {
+        return {.kind = Input::Kind::Restore,
+                .entry = static_cast<std::size_t>(pick(static_cast<int>(entries.size())))};
+    }
+    if (pick(40) == 0) return {.kind = pick(2) == 0 ? Input::Kind::Swap : Input::Kind::CopyNumber};
     std::vector<Input> options;
     std::vector<int> weights;
     for (const EventHandler& h : eventHandlers()) {

@@ -32,6 +32,20 @@ std::vector<std::string> splitBars(std::string_view s) {
     return parts;
 }
 
+// In an expected clipboard: "\t" a tab, "\n" a line end.
+std::string unescapeTabsAndLineEnds(std::string_view s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\\' && i + 1 < s.size() && (s[i + 1] == 't' || s[i + 1] == 'n')) {
+            out += s[i + 1] == 't' ? '\t' : '\n';
+            ++i;
+        } else {
+            out += s[i];
+        }
+    }
+    return out;
+}
+
 std::string unescapeCr(std::string_view s) {
     std::string out;
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -62,6 +76,21 @@ bool isMenu(std::string_view name) {
 std::optional<Command> parseExpect(std::string_view rest, std::string& why) {
     const auto [kind, args] = word(rest);
     if (kind == "message" && args.substr(0, 9) == "contains ") return ExpectMessageContains{unescapeCr(args.substr(9))};
+    if (kind == "history") {
+        const std::size_t eq = args.find('=');
+        if (eq != std::string_view::npos) {
+            const std::string_view which = trim(args.substr(0, eq));
+            std::string_view text = args.substr(eq + 1);
+            if (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+            if (which == "count") {
+                if (const auto n = integer(text); n && *n >= 0) return ExpectHistoryCount{*n};
+            } else if (const auto n = integer(which); n && *n >= 1) {
+                return ExpectHistoryEntry{*n, std::string(text)};
+            }
+        }
+        why = "expect history takes count = N or N = TEXT";
+        return std::nullopt;
+    }
     if (kind == "clipboard") {
         const std::size_t eq = args.find('=');
         if (eq == std::string_view::npos || !trim(args.substr(0, eq)).empty()) {
@@ -70,7 +99,7 @@ std::optional<Command> parseExpect(std::string_view rest, std::string& why) {
         }
         std::string_view text = args.substr(eq + 1);
         if (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-        return ExpectClipboard{std::string(text)};
+        return ExpectClipboard{unescapeTabsAndLineEnds(text)};
     }
     if (kind == "no" && trim(args) == "breakdown") return ExpectNoBreakdown{};
     if (kind == "breakdown" && args.substr(0, 9) == "contains ")
@@ -207,6 +236,18 @@ std::optional<Command> parseLine(std::string_view line, bool loaded, std::string
         return Choose{findMenuItemRow(item), *menu};
     }
     if (head == "line") return TypedLineEntry{std::string(rest)};
+    if (head == "swap" && trim(rest).empty()) return Swap{};
+    if (head == "copy" && trim(rest) == "number") return CopyNumber{};
+    if (head == "copy" && trim(rest) == "history") return CopyHistory{};
+    if (head == "history") {
+        const auto [what, n] = word(trim(rest));
+        if (what == "clear" && trim(n).empty()) return HistoryClear{};
+        if (what == "restore") {
+            if (const auto entry = integer(n); entry && *entry >= 1) return HistoryRestore{*entry};
+        }
+        why = "history takes restore N or clear";
+        return std::nullopt;
+    }
     if (head == "dismiss" && trim(rest).empty()) return Dismiss{};
     if (head == "undo" && trim(rest).empty()) return Undo{};
     if (head == "redo" && trim(rest).empty()) return Redo{};

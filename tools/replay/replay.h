@@ -10,6 +10,11 @@
 //   choose ITEM | dismiss      a pick in, or the closing of, the open popup menu
 //   undo | redo | copy         the history's steps, the equation to the clipboard
 //   line TEXT                  TEXT typed into 式の入力, then Enter
+//   swap | copy number         左右を入れ替え; the right value to the clipboard
+//   history restore N | history clear | copy history
+//                              計算の履歴: entry N (1 the newest) restored as one
+//                              step; emptied; copied as a table
+//   expect history count = N | expect history N = TEXT
 //   remember NAME              the whole state (a dump and the drawn lines) kept
 //   dump                       every control property and variable
 //   expect NAME = VALUE        a property ("Label1.Caption") or a variable
@@ -19,7 +24,7 @@
 //   expect help FILE | COMMAND | CONTEXT
 //   expect drawn X1 Y1 X2 Y2 COLOUR
 //   expect hint TEXT | expect no hint        the note beside a refused entry
-//   expect clipboard = TEXT
+//   expect clipboard = TEXT    \t stands for a tab, \n for a line end
 //   expect breakdown factor|exact|defined = X   to 6 significant digits: the overall
 //                              factor, the left value times it, the left value times
 //                              the factor by the units' definitions
@@ -97,6 +102,20 @@ struct ExpectNoHint {};
 struct TypedLineEntry {
     std::string text;
 };  // typed into 式の入力, then Enter
+struct Swap {};
+struct CopyNumber {};
+struct HistoryRestore {
+    int entry;  // 1 the newest
+};
+struct HistoryClear {};
+struct CopyHistory {};
+struct ExpectHistoryCount {
+    int count;
+};
+struct ExpectHistoryEntry {
+    int entry;
+    std::string text;
+};
 struct Undo {};
 struct Redo {};
 struct Copy {};
@@ -121,10 +140,12 @@ struct ExpectSame {
     std::string name;
 };  // the whole state equals a remembered one
 
-using Command = std::variant<Screen, Event, Type, Choose, Dismiss, ExpectValue, ExpectMessage, ExpectNoMessage,
-                             ExpectBeeps, ExpectPopup, ExpectHelp, ExpectDrawn, Dump, Key, ExpectHint, ExpectNoHint,
-                             Undo, Redo, Copy, ExpectClipboard, ExpectBreakdown, ExpectMessageContains,
-                             ExpectNoBreakdown, ExpectBreakdownContains, Remember, ExpectSame, TypedLineEntry>;
+using Command =
+    std::variant<Screen, Event, Type, Choose, Dismiss, ExpectValue, ExpectMessage, ExpectNoMessage, ExpectBeeps,
+                 ExpectPopup, ExpectHelp, ExpectDrawn, Dump, Key, ExpectHint, ExpectNoHint, Undo, Redo, Copy,
+                 ExpectClipboard, ExpectBreakdown, ExpectMessageContains, ExpectNoBreakdown, ExpectBreakdownContains,
+                 Remember, ExpectSame, TypedLineEntry, Swap, CopyNumber, HistoryRestore, HistoryClear, CopyHistory,
+                 ExpectHistoryCount, ExpectHistoryEntry>;
 
 struct Line {
     int number;

@@ -13,12 +13,14 @@
 #include "events.h"
 #include "form1.h"
 #include "form1_table.h"
+#include "history_tape.h"
 #include "line_entry.h"
 #include "number_text.h"
 #include "recording_platform.h"
 #include "reflection.h"
 #include "replay.h"
 #include "session.h"
+#include "sides_swap.h"
 #include "utf.h"
 #include "values.h"
 
@@ -69,6 +71,36 @@ private:
     bool step(const TypedLineEntry& c) {
         enterLine(session_, fromUtf8(c.text));  // a refusal shows as a hint
         return true;
+    }
+    bool step(const Swap&) {
+        swapSides(session_);  // a refusal shows as a hint and a beep
+        return true;
+    }
+    bool step(const CopyNumber&) {
+        copyNumber(session_);
+        return true;
+    }
+    bool step(const HistoryRestore& c) {
+        return restoreEntry(session_, tape_, static_cast<std::size_t>(c.entry - 1)) ||
+               fail("an entry " + std::to_string(c.entry) + " to restore", std::to_string(tape_.size()) + " entries");
+    }
+    bool step(const HistoryClear&) {
+        clearHistory(session_, tape_);
+        return true;
+    }
+    bool step(const CopyHistory&) {
+        copyHistory(session_, tape_);
+        return true;
+    }
+    bool step(const ExpectHistoryCount& c) {
+        return tape_.size() == static_cast<std::size_t>(c.count) ||
+               fail("history count = " + std::to_string(c.count), std::to_string(tape_.size()));
+    }
+    bool step(const ExpectHistoryEntry& c) {
+        const auto i = static_cast<std::size_t>(c.entry - 1);
+        if (i >= tape_.size()) return fail("history " + std::to_string(c.entry) + " = " + c.text, "no such entry");
+        const std::string got = toUtf8(tape_.at(i).text());
+        return got == c.text || fail("history " + std::to_string(c.entry) + " = " + c.text, got);
     }
     bool step(const Undo&) {
         session_.undo();
@@ -238,6 +270,7 @@ private:
     RecordingPlatform platform_;
     Form1 form_{platform_};
     Session session_{form_};
+    HistoryTape tape_{session_};
     int line_ = 0;
     std::size_t nextMessage_ = 0;
     int beepsSeen_ = 0;
