@@ -111,10 +111,19 @@ struct FractionRead {
 
 FractionRead readFraction(const Word& word) {
     FractionRead r;
-    const std::u16string_view s = word.text;
+    std::u16string_view s = word.text;
+    // A denominator in brackets, as copy writes one of several units:
+    // "kg/(sec･sec)" reads as "kg/sec･sec".
+    std::u16string unbracketed;
+    std::size_t bracket = std::u16string_view::npos;  // where the "(" stood, for the caret
+    if (const std::size_t open = s.find(u"/("); open != std::u16string_view::npos && s.ends_with(u')')) {
+        unbracketed = std::u16string(s.substr(0, open + 1)) + std::u16string(s.substr(open + 2, s.size() - open - 3));
+        s = unbracketed;
+        bracket = open + 1;
+    }
     auto fail = [&](LineFault fault, std::size_t i, std::u16string_view token) {
         r.fault = fault;
-        r.at = word.at + i;
+        r.at = word.at + i + (bracket != std::u16string_view::npos && i >= bracket ? 1 : 0);
         r.token = std::u16string(token);
         return r;
     };

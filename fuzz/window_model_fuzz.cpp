@@ -127,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                 copyEquation(session);
                 break;
             case 9:
-                breakdownReport(readEquation(form)).text();
+                breakdownReport(session).text();
                 break;
             case 10:  // a line typed into 式の入力, then Enter
                 enterLine(session, in.text());

@@ -19,6 +19,38 @@ namespace quantivex {
 
 namespace {
 const QString kCopyCaption = QStringLiteral("コピー");
+
+// A line laid out to a width, broken only where a reader expects it: before
+// " = ", " × ", " ÷ " and a bracket, after "、" and ": ". A number or a unit
+// is never cut. Continuation lines are indented.
+QStringList wrappedLine(const QString& line, const QFontMetrics& metrics, int width) {
+    QStringList pieces;
+    int start = 0;
+    for (int i = 1; i < line.size(); ++i) {
+        const QStringView rest = QStringView(line).mid(i);
+        const bool before = rest.startsWith(u" = ") || rest.startsWith(u" \u00D7 ") || rest.startsWith(u" \u00F7 ") ||
+                            rest.startsWith(u" (") || rest.startsWith(u"\uFF08");
+        const bool after = line[i - 1] == u'\u3001' || (line[i - 1] == u' ' && i >= 2 && line[i - 2] == u':');
+        if (before || after) {
+            pieces << line.mid(start, i - start);
+            start = i;
+        }
+    }
+    pieces << line.mid(start);
+    QStringList lines;
+    QString current;
+    for (const QString& piece : pieces) {
+        const QString indent = lines.isEmpty() ? QString() : QStringLiteral("  ");
+        if (!current.isEmpty() && metrics.horizontalAdvance(indent + current + piece) > width) {
+            lines << indent + current;
+            current = piece.trimmed().isEmpty() ? QString() : QString(piece).remove(0, piece.startsWith(u' ') ? 1 : 0);
+        } else {
+            current += piece;
+        }
+    }
+    lines << (lines.isEmpty() ? QString() : QStringLiteral("  ")) + current;
+    return lines;
+}
 // The text's width where there is room for it, and the narrowest it gets to fit beside the calculator.
 constexpr int kTextWidth = 480;
 constexpr int kLeastTextWidth = 300;
@@ -36,7 +68,9 @@ BreakdownWindow::BreakdownWindow(QWidget* parent)
     text_->setFrameShape(QFrame::NoFrame);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // A long unit that cannot be paired is broken anywhere rather than widening the window.
+    // Lines are broken where a reader expects it (refresh); one that still does
+    // not fit (a long unit that cannot be paired) is broken anywhere rather
+    // than widening the window.
     text_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     text_->setFont(toQFont({u"ＭＳ Ｐゴシック", 11.25f}));
     QPalette p = text_->palette();
@@ -59,7 +93,7 @@ BreakdownWindow::BreakdownWindow(QWidget* parent)
 }
 
 void BreakdownWindow::copyText() {
-    QGuiApplication::clipboard()->setText(text());
+    QGuiApplication::clipboard()->setText(copyText_);
     copy_->setText(QStringLiteral("コピーしました"));
     QTimer::singleShot(1500, copy_, [button = copy_] { button->setText(kCopyCaption); });
 }
@@ -86,10 +120,17 @@ void BreakdownWindow::show(const BreakdownReport& report, const QWidget* beside)
 }
 
 void BreakdownWindow::refresh(const BreakdownReport& report) {
-    const QString text = toQString(report.text());
+    copyText_ = toQString(report.copyText());
+    const QString whole = toQString(report.text());
+    // Laid out here, to the width the text has, so no line breaks inside a figure.
+    const QFontMetrics metrics(text_->font());
+    const int width = text_->viewport()->width() - 2 * static_cast<int>(text_->document()->documentMargin()) - 8;
+    QStringList shown;
+    for (const QString& line : whole.split(u'\n')) shown << wrappedLine(line, metrics, width);
+    const QString text = shown.join(u'\n');
     if (text_->toPlainText() == text) return;
     text_->setPlainText(text);
-    text_->setAccessibleDescription(text);
+    text_->setAccessibleDescription(whole);
     // As tall as the text, no scrolling.
     text_->document()->setTextWidth(text_->viewport()->width());
     text_->setFixedHeight(static_cast<int>(text_->document()->size().height()) + 4);

@@ -19,6 +19,7 @@ public:
     // Shows the window beside `beside` the first time.
     void show(const BreakdownReport& report, const QWidget* beside = nullptr);
     void refresh(const BreakdownReport& report);
+    // The report as shown, laid out to the window's width.
     QString text() const;
 
 protected:
@@ -29,6 +30,7 @@ private:
 
     QTextBrowser* text_;
     QPushButton* copy_;
+    QString copyText_;  // the equation, then the report, as コピー copies it
 };
 
 }  // namespace quantivex

@@ -179,14 +179,14 @@ void ControlWidgets::createTimer(const ControlRow& row, Timer& model) {
 
 void ControlWidgets::orderForTab() {
     std::vector<QWidget*> order;
-    // The workflow buttons in the workflow's order, which their tab indexes keep.
+    // The workflow buttons as they stand, left to right: the screen's order.
     std::vector<const Bound<CommandButton, QPushButton>*> workflow;
     std::vector<const Bound<CommandButton, QPushButton>*> categories;
     for (const auto& b : buttons_) {
         if (b.widget != nullptr) (b.row->role == Role::WorkflowButton ? workflow : categories).push_back(&b);
     }
     std::sort(workflow.begin(), workflow.end(),
-              [](const auto* a, const auto* b) { return a->model->TabIndex < b->model->TabIndex; });
+              [](const auto* a, const auto* b) { return a->model->Left < b->model->Left; });
     for (const auto* b : workflow) order.push_back(b->widget);
     // The tab index numbers of the labels only ever recorded their creation:
     // the equation reads left side, then right, each value, numerator, denominator.

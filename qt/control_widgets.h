@@ -62,7 +62,7 @@ public:
     QWidget* widgetOf(const Control& control) const;
 
     // Chains the widgets for Tab in the order the eye reads the window: the
-    // workflow buttons, the parts of the equation left to right (an open box
+    // workflow buttons as they stand, the parts of the equation left to right (an open box
     // right after the label it edits), then the category buttons as they stand
     // from left to right. Cheap when nothing moved since the last call.
     void orderForTab();

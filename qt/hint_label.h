@@ -1,17 +1,20 @@
-// The note beside a refused entry: a small non-modal label inside the window,
-// placed just above or under the control it speaks of where it covers the
-// least of what the eye needs.
+// The hints of the window, in one steady place the eye learns: a status line
+// under the client area, where they cover no control at any scale. A hint
+// shows until the next input (a confirmation goes by itself); a screen reader
+// hears each one once, as it comes.
 #pragma once
 
 #include <QLabel>
+
+class QStatusBar;
 
 namespace quantivex {
 
 class HintLabel : public QLabel {
 public:
-    HintLabel(QWidget* clientArea, const QFont& font);
-    // Shows the text beside `near` (anywhere sensible when null); an empty text hides the note.
-    void showBeside(const QString& text, const QWidget* near);
+    HintLabel(QStatusBar* line, const QFont& font);
+    // Shows the text; an empty text clears the line.
+    void showHint(const QString& text);
 };
 
 }  // namespace quantivex

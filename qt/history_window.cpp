@@ -32,8 +32,9 @@ HistoryWindow::HistoryWindow(const HistoryTape& tape, std::function<void(std::si
     list_->setAccessibleDescription(QStringLiteral("Enter またはダブルクリックで電卓に戻します"));
     list_->setFont(font);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list_->setMinimumSize(list_->fontMetrics().horizontalAdvance(QStringLiteral("0.123456 kg･m/sec = 0.123456 lb･ft/min")),
-                          list_->fontMetrics().height() * 12);
+    list_->setMinimumSize(
+        list_->fontMetrics().horizontalAdvance(QStringLiteral("0.123456 kg･m/sec = 0.123456 lb･ft/min")),
+        list_->fontMetrics().height() * 12);
     list_->installEventFilter(this);
     connect(list_, &QListWidget::itemActivated, this, [this] { restoreCurrent(); });
     copyTable_->setObjectName(QStringLiteral("historyCopyTable"));
@@ -87,7 +88,8 @@ void HistoryWindow::restoreCurrent() {
 
 void HistoryWindow::copySelected() {
     std::vector<std::size_t> rows;
-    for (const QModelIndex& index : list_->selectionModel()->selectedRows()) rows.push_back(static_cast<std::size_t>(index.row()));
+    for (const QModelIndex& index : list_->selectionModel()->selectedRows())
+        rows.push_back(static_cast<std::size_t>(index.row()));
     std::sort(rows.begin(), rows.end());
     if (rows.empty()) return;
     QGuiApplication::clipboard()->setText(toQString(tape_.linesText(rows)));

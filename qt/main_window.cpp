@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "client_area.h"
@@ -41,6 +42,10 @@ MainWindow::MainWindow(QWidget* parent)
     });
     setBackground(client_, form_->BackColor, QPalette::Window);
     setCentralWidget(client_);
+    // The hints' line under the client area, made with the window so that its
+    // height never changes.
+    statusBar()->setSizeGripEnabled(false);
+    hint_ = new HintLabel(statusBar(), toQFont(form_->Text2.font));
     widgets_ = std::make_unique<ControlWidgets>(*form_, client_, static_cast<ViewInputs&>(*this));
     messages_ = new MessageBoxes(this);
     createActions();
@@ -90,17 +95,13 @@ void MainWindow::afterInput() {
     if (auto hint = platform_.takeHint()) {
         // 式の入力 shows its own refusals under itself.
         if (hint->atLine) hint->text.clear();
-        // Made for the first hint: most sessions never need one.
-        if (hint_ == nullptr && !hint->text.empty()) hint_ = new HintLabel(client_, toQFont(form_->Text2.font));
-        if (hint_ != nullptr) {
-            const QString text = toQString(hint->text);
-            hint_->showBeside(text, hint->near != nullptr ? widgets_->widgetOf(*hint->near) : nullptr);
-            // A confirmation need not stand over the equation until the next key.
-            if (hint->notice) {
-                QTimer::singleShot(kNoticeMs, hint_, [hint = hint_, text] {
-                    if (hint->text() == text) hint->hide();
-                });
-            }
+        const QString text = toQString(hint->text);
+        hint_->showHint(text);
+        // A confirmation need not stay until the next key.
+        if (hint->notice) {
+            QTimer::singleShot(kNoticeMs, hint_, [hint = hint_, text] {
+                if (hint->text() == text) hint->hide();
+            });
         }
     }
     for (const PendingMessage& m : platform_.takeMessages()) messages_->show(m);

@@ -1,5 +1,6 @@
 #include "placement.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
@@ -8,6 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace quantivex {
 namespace {
@@ -36,19 +38,26 @@ QSize sizeBeside(const QRect& main, const QSize& preferred, const QSize& least, 
     return preferred.boundedTo(room.size());
 }
 
-QPoint besideMainWindow(const QRect& main, const QSize& size, const QRect& room, int gap) {
+QPoint besideMainWindow(const QRect& main, const QSize& size, const QRect& room, std::span<const QRect> avoid,
+                        int gap) {
     const std::array<QPoint, 4> sides = {
         QPoint(main.right() + 1 + gap, main.top()),             // right
         QPoint(main.left() - gap - size.width(), main.top()),   // left
         QPoint(main.left(), main.bottom() + 1 + gap),           // below
         QPoint(main.left(), main.top() - gap - size.height()),  // above
     };
-    for (const QPoint& side : sides) {
-        // Sliding along the side keeps it beside; it must not cross the gap.
-        const QPoint at = inside(side, size, room);
-        const QRect frame(at, size);
-        if (room.contains(frame) && !main.intersects(frame) && (at.x() == side.x() || at.y() == side.y())) {
-            return at;
+    // A side clear of the other windows first; any side with room then.
+    for (const bool clearOfOthers : {true, false}) {
+        for (const QPoint& side : sides) {
+            // Sliding along the side keeps it beside; it must not cross the gap.
+            const QPoint at = inside(side, size, room);
+            const QRect frame(at, size);
+            const bool coversOther =
+                std::any_of(avoid.begin(), avoid.end(), [&](const QRect& r) { return r.intersects(frame); });
+            if (room.contains(frame) && !main.intersects(frame) && (at.x() == side.x() || at.y() == side.y()) &&
+                !(clearOfOthers && coversOther)) {
+                return at;
+            }
         }
     }
     // No side has room: inside the screen, from the side where the most of the
@@ -65,6 +74,16 @@ QPoint besideMainWindow(const QRect& main, const QSize& size, const QRect& room,
         }
     }
     return best;
+}
+
+std::vector<QRect> otherWindows(const QWidget* window, const QWidget* mainWindow) {
+    std::vector<QRect> frames;
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+        if (w != window && w != mainWindow && w->isVisible() && w->isWindow() && !(w->windowFlags() & Qt::Popup)) {
+            frames.push_back(w->frameGeometry());
+        }
+    }
+    return frames;
 }
 
 QMargins frameOf(const QWidget* window) {
@@ -105,7 +124,9 @@ private:
         if (!framed && ++tries_ < 40) return;
         timer_.stop();
         if (framed && main_ != nullptr) {
-            const QPoint at = besideMainWindow(main_->frameGeometry(), window_->frameGeometry().size(), roomFor(main_));
+            const std::vector<QRect> others = otherWindows(window_, main_);
+            const QPoint at =
+                besideMainWindow(main_->frameGeometry(), window_->frameGeometry().size(), roomFor(main_), others);
             if (window_->frameGeometry().topLeft() != at) window_->move(at);
         }
         deleteLater();
@@ -123,7 +144,9 @@ void placeBeside(QWidget* window, const QWidget* mainWindow) {
     if (window == nullptr || mainWindow == nullptr) return;
     const QRect room = roomFor(mainWindow);
     if (!room.isValid()) return;
-    window->move(besideMainWindow(mainWindow->frameGeometry(), window->size().grownBy(frameOf(mainWindow)), room));
+    const std::vector<QRect> others = otherWindows(window, mainWindow);
+    window->move(
+        besideMainWindow(mainWindow->frameGeometry(), window->size().grownBy(frameOf(mainWindow)), room, others));
     new SettleBeside(window, mainWindow);
 }
 

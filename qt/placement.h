@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <span>
+#include <vector>
 
 class QWidget;
 
@@ -17,7 +19,13 @@ namespace quantivex {
 // main window's top (left edge, for below and above). Where no side has room,
 // it lies inside `room` covering the main window as little as it can. A window
 // larger than the room starts at the room's top left.
-QPoint besideMainWindow(const QRect& main, const QSize& size, const QRect& room, int gap = 4);
+// A side that leaves the program's other windows (`avoid`: the breakdown, the
+// help, the history) uncovered comes before one that covers them.
+QPoint besideMainWindow(const QRect& main, const QSize& size, const QRect& room, std::span<const QRect> avoid = {},
+                        int gap = 4);
+
+// The frames of the program's other windows that show, beside `window` and the main window.
+std::vector<QRect> otherWindows(const QWidget* window, const QWidget* mainWindow);
 
 // The largest size up to `preferred`, and no smaller than `least`, for a window
 // that is to open beside the main window: sized to the first side (right,

@@ -96,7 +96,7 @@ void MainWindow::createActions() {
                       [this] { openLine(QString()); });
     breakdown_ = add("breakdown", QStringLiteral("計算の内訳"), {QKeySequence(Qt::CTRL | Qt::Key_B)}, [this] {
         if (breakdownWindow_ == nullptr) breakdownWindow_ = new BreakdownWindow(this);
-        breakdownWindow_->show(breakdownReport(readEquation(*form_)), this);
+        breakdownWindow_->show(breakdownReport(session_), this);
     });
     history_ = add("history", QStringLiteral("計算の履歴"), {QKeySequence(Qt::CTRL | Qt::Key_H)}, [this] {
         // Made when it first opens: most sessions never look back.
@@ -150,7 +150,7 @@ void MainWindow::syncActions() {
     breakdown_->setEnabled(form_->Label2.Visible);
     lineAction_->setEnabled(session_.openBox() == nullptr);
     if (breakdownWindow_ != nullptr && breakdownWindow_->isVisible())
-        breakdownWindow_->refresh(breakdownReport(readEquation(*form_)));
+        breakdownWindow_->refresh(breakdownReport(session_));
     if (historyWindow_ != nullptr && historyWindow_->isVisible()) historyWindow_->refresh();
 }
 

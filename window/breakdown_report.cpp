@@ -1,12 +1,14 @@
 #include "breakdown_report.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "breakdown.h"
 #include "catalogue.h"
 #include "factors.h"
 #include "number_text.h"
+#include "session.h"
 
 namespace quantivex {
 namespace {
@@ -51,9 +53,18 @@ std::u16string departureLine(std::u16string_view code, std::u16string_view symbo
     return line;
 }
 
-// A relative difference as a percentage to two digits, with a true minus sign.
+// A relative difference as a percentage to two significant digits, in plain
+// decimals however small ("0.000061 %", never "6.1E-05 %"), with a true minus sign.
 std::u16string percentText(double relative) {
-    std::u16string text = significantText(relative * 100, 2);
+    const double percent = relative * 100;
+    std::u16string text = significantText(percent, 2);
+    const auto rounded = parseNumberStrict(text);
+    if (text.find(u'E') != std::u16string::npos && rounded && *rounded != 0 && std::fabs(*rounded) < 1) {
+        const int decimals = 1 - static_cast<int>(std::floor(std::log10(std::fabs(*rounded))));
+        char buffer[400];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, *rounded, std::chars_format::fixed, decimals);
+        text = std::u16string(buffer, end.ptr);
+    }
     if (!text.empty() && text[0] == u'-') text.replace(0, 1, u"−");
     return text + u" %";
 }
@@ -109,8 +120,10 @@ std::u16string reasonOf(const Breakdown& b) {
 
 }  // namespace
 
-BreakdownReport breakdownReport(const Equation& equation) {
+BreakdownReport breakdownReport(const Equation& equation, bool editing) {
     BreakdownReport report;
+    report.equation = equation.complete() ? equation.text() : std::u16string();
+    report.editing = editing;
     const EquationSide& l = equation.left;
     const EquationSide& r = equation.right;
     const Breakdown b = breakdownOf(l.numerator, l.denominator, r.numerator, r.denominator);
@@ -155,9 +168,19 @@ BreakdownReport breakdownReport(const Equation& equation) {
     return report;
 }
 
+BreakdownReport breakdownReport(const Session& session) {
+    const bool editing = anyEditOpen(session.form());
+    return breakdownReport(readEquation(session.history().committed()), editing);
+}
+
+std::u16string BreakdownReport::copyText() const {
+    return equation.empty() ? text() : equation + u"\n" + text();
+}
+
 std::u16string BreakdownReport::text() const {
-    if (!paired) return reason;
     std::u16string out;
+    if (editing) out += u"入力中の値はまだ反映されていません\n";
+    if (!paired) return out + reason;
     if (steps.empty()) out += u"左辺と右辺の単位は同じです\n";
     for (const std::u16string& s : steps) out += s + u"\n";
     out += u"単位の倍率: " + significantText(factor, 6) + u" (" + significantText(factor, 15) + u")\n";

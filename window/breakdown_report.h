@@ -27,11 +27,22 @@ struct BreakdownReport {
     // "mH2O: 表では 1 atm = 10.3416 mH2O、定義では 10.3323 mH2O" for each unit of
     // the steps whose table figure departs from its definition.
     std::vector<std::u16string> departures;
+    std::u16string equation;  // the equation explained, as copy writes it
+    bool editing = false;     // a box is open: what it holds is not in the equation yet
 
     // The whole report as the breakdown window shows it, a line a fact.
     std::u16string text() const;
+    // What its コピー copies: the equation, then the report.
+    std::u16string copyText() const;
 };
 
-BreakdownReport breakdownReport(const Equation& equation);
+// The breakdown of the equation as last committed; `editing` says a box is
+// open, whose text the equation does not hold yet.
+BreakdownReport breakdownReport(const Equation& committed, bool editing = false);
+
+class Session;
+// The breakdown the person sees: of the window as last committed, saying so
+// while a box is open.
+BreakdownReport breakdownReport(const Session& session);
 
 }  // namespace quantivex

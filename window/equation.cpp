@@ -1,12 +1,18 @@
 #include "equation.h"
 
+#include <algorithm>
+
+#include "catalogue.h"
 #include "form1_state.h"
 
 namespace quantivex {
 
+// "kg/sec", and "kg･m･m/(sec･sec)": a denominator of several units in
+// brackets, so that the text reads one way only.
 std::u16string EquationSide::units() const {
     if (denominator.empty()) return numerator;
-    return numerator + u"/" + denominator;
+    const bool several = std::any_of(denominator.begin(), denominator.end(), isUnitSeparator);
+    return numerator + (several ? u"/(" + denominator + u")" : u"/" + denominator);
 }
 
 std::u16string EquationSide::text() const {

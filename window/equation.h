@@ -17,7 +17,7 @@ struct EquationSide {
     std::u16string numeratorDims;  // one category code per unit: "M"
     std::u16string denominatorDims;
 
-    // "lb/min", or "kg" with no denominator.
+    // "lb/min", "kg" with no denominator, "kg/(sec･sec)" with several.
     std::u16string units() const;
     // "661.386 lb/min"
     std::u16string text() const;

@@ -91,8 +91,7 @@ bool changeRightPart(Picks& picks, Place place, const std::vector<std::u16string
 
 }  // namespace
 
-bool buildByPicks(Session& session, const std::u16string& value, const UnitFraction& left,
-                  const UnitFraction& target) {
+bool buildByPicks(Session& session, const std::u16string& value, const UnitFraction& left, const UnitFraction& target) {
     Form1& form = session.form();
     Picks picks(session);
     // An equation that stands is replaced whole, and so are units picked

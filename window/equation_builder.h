@@ -15,7 +15,6 @@ class Session;
 // Builds `value left = target`, `target` being `left` with some units changed
 // place for place. False where the window refused a step (a result out of
 // range), which it has already said; the building stops there.
-bool buildByPicks(Session& session, const std::u16string& value, const UnitFraction& left,
-                  const UnitFraction& target);
+bool buildByPicks(Session& session, const std::u16string& value, const UnitFraction& left, const UnitFraction& target);
 
 }  // namespace quantivex

@@ -75,8 +75,7 @@ bool restoreEntry(Session& session, HistoryTape& tape, std::size_t newestFirst) 
     const std::shared_ptr<const Form1State> state = tape.at(newestFirst).state;
     // The step is heard when the compound ends: quiet until then.
     tape.setQuiet(true);
-    session.compound("history restore " + std::to_string(newestFirst + 1),
-                     [&] { session.form().restore(*state); });
+    session.compound("history restore " + std::to_string(newestFirst + 1), [&] { session.form().restore(*state); });
     tape.setQuiet(false);
     return true;
 }

@@ -53,7 +53,9 @@ void Session::dispatch(const EventHandler& event, int16_t button) {
     const bool opensEdit = !wasOpen && event.kind == EventKind::DblClick && onLabel;
     const bool step = mayBeStep(event);
     const StepHistory::State before = step || opensEdit ? history_.snapshot() : nullptr;
+    const bool unitsSet = !form_.LeftNumeratorDims.empty() || !form_.LeftDenominatorDims.empty();
     event.run(form_, button);
+    if (event.row != nullptr && event.row->role == Role::WorkflowButton) sayWhatNext(*event.row, unitsSet);
     if (const Menu* menu = form_.platform().takePopupRequest()) popup_ = menu;
     const bool isOpenNow = anyEditOpen(form_);
     if (event.kind == EventKind::Click && wasOpen && !isOpenNow && onLabel) {
@@ -113,8 +115,25 @@ bool Session::type(TextBox& box, std::u16string text) {
         return false;
     }
     form_.platform().hideHint();
+    const EditBox* b = editBoxOf(box);
+    const bool emptiesUnits =
+        b != nullptr && b->row->place != Place::Value && isOpen(box) && text.empty() && !box.Text().empty();
     box.setText(std::move(text));
+    // The window resets the left value to 1 when a unit box is emptied, by
+    // design: a person should not have to wonder where the value went.
+    if (emptiesUnits) form_.platform().showHint(box, u"単位を消したため左辺の数値を 1 にしました（Ctrl+Z で戻せます）");
     return true;
+}
+
+// What to do next, where the window leaves a person without a clue: a blank
+// window after clear, and the notice that no units are set.
+void Session::sayWhatNext(const ControlRow& button, bool unitsSet) {
+    Platform& platform = form_.platform();
+    if (&button == rowOf(form_, form_.Command17)) {
+        platform.showHint(form_.Command8, u"「単位の設定」で新しい式を始めます");
+    } else if (&button == rowOf(form_, form_.Command9) && !unitsSet) {
+        platform.showHint(form_.Label3, u"左辺の分子か分母をクリックして単位を選んでください");
+    }
 }
 
 const Session::EditBox* Session::editBoxOf(const TextBox& box) const {

@@ -38,6 +38,7 @@ public:
     Form1& form() { return form_; }
     const Form1& form() const { return form_; }
     StepHistory& history() { return history_; }
+    const StepHistory& history() const { return history_; }
 
     // One event of the window, as the person (or a timer) raises it. An input
     // of the person closes the open popup menu and ends a hint; a timer tick
@@ -129,6 +130,7 @@ private:
 
     void dispatch(const EventHandler& event, int16_t button);
     void personActs();
+    void sayWhatNext(const ControlRow& button, bool unitsSet);
     bool recording() const { return recorder_ && muted_ == 0; }
     const EditBox* editBoxOf(const TextBox& box) const;
     bool onEditedLabel(const EventHandler& event) const;

@@ -16,6 +16,10 @@ namespace quantivex {
 // Steps of the undo history kept; the oldest go first.
 inline constexpr std::size_t kUndoSteps = 200;
 
+// Whether going from one window to the other is a step: a value, a unit or the
+// phase changed.
+bool isStep(const Form1State& before, const Form1State& after);
+
 class StepHistory {
 public:
     // A state of the window, kept whole and never changed, so moments share it.
@@ -39,6 +43,9 @@ public:
     void editOpened(State before);
     void editClosed() { beforeEdit_.reset(); }
     bool editStartKnown() const { return beforeEdit_ != nullptr; }
+    // The window as last committed: before the open edit began, while one is
+    // open; as it is, otherwise.
+    const Form1State& committed() const { return beforeEdit_ ? *beforeEdit_ : form_.state(); }
 
     // ---- compound steps ----
     // Between begin and end, inputs run as usual but make no step of their

@@ -99,6 +99,8 @@ TEST(TypedLine, PutsEachRightUnitAtTheFirstFreePlaceOfItsCategory) {
     EXPECT_EQ(readTypedLine(u"1 kg\u30FBm/s ft\u30FBlb/min").target, (UnitFraction{{u"lb", u"ft"}, {u"min"}}));
     EXPECT_EQ(readTypedLine(u"1 m\u30FBm m\u30FBft").target.numerator, (Units{u"m", u"ft"}));
     EXPECT_EQ(fractionText(readTypedLine(u"1 kg*m*m/s*s").target), u"kg\uFF65m\uFF65m/sec\uFF65sec");
+    // A denominator in brackets, as copy writes it, reads the same.
+    EXPECT_EQ(readTypedLine(u"1 kg/(s\uFF65s) lb/(min\uFF65min)").target, (UnitFraction{{u"lb"}, {u"min", u"min"}}));
     const TypedLine differ = readTypedLine(u"1 kg/s m/s");
     EXPECT_EQ(differ.fault, LineFault::CategoriesDiffer);
     EXPECT_EQ(differ.at, 7u);

@@ -79,12 +79,14 @@ class Program:
         self._a11y_address = None
         self._calls = []
         self._focus_moves = 0
+        self.announced = []  # the hints a screen reader was told of, in order
         self._last_click = (-DOUBLE_CLICK_GAP, 0, 0)
         self._log = open(log_path, "ab")
         self.process = subprocess.Popen(
             [binary], env=env, stdout=self._log, stderr=subprocess.STDOUT, start_new_session=True
         )
         pyatspi.Registry.registerEventListener(self._on_focus, "object:state-changed:focused")
+        pyatspi.Registry.registerEventListener(self._on_description, "object:property-change:accessible-description")
         try:
             self.app = wait_until(self._find_application, "the program on the accessibility bus", timeout=10)
             self.frame = wait_until(self._find_frame, "the main window's frame")
@@ -119,6 +121,21 @@ class Program:
                 return child
         return None
 
+    def _on_description(self, event):
+        try:
+            if event.source.name == "入力の注意":
+                self.announced.append(event.source.description)
+        except Exception:  # a source gone meanwhile
+            pass
+
+    def pump_events(self):
+        """Lets the accessibility events that have arrived reach their listeners."""
+        context = GLib.MainContext.default()
+        for _ in range(50):
+            while context.iteration(False):
+                pass
+            time.sleep(0.01)
+
     def _on_focus(self, event):
         if event.detail1 == 1:
             self._focus_moves += 1
@@ -145,6 +162,7 @@ class Program:
 
     def stop(self):
         pyatspi.Registry.deregisterEventListener(self._on_focus, "object:state-changed:focused")
+        pyatspi.Registry.deregisterEventListener(self._on_description, "object:property-change:accessible-description")
         for call in self._calls:
             if call.poll() is None:
                 call.kill()
@@ -220,6 +238,21 @@ class Program:
         if node is None:
             raise StepFailed(f"no list named {name!r}")
         return [child.name for child in node if child is not None]
+
+    CONTROL_ROLES = {"push button", "label", "text", "entry", "list", "page tab", "check box"}
+
+    def showing_controls(self, skip):
+        """(name, extents) of every control of the main window that shows, but those named in skip."""
+        found = []
+        for node, _ in walk(self.frame):
+            if node.getRoleName() not in self.CONTROL_ROLES or node.name in skip:
+                continue
+            if pyatspi.STATE_SHOWING not in states_of(node):
+                continue
+            box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            if box.width > 0 and box.height > 0:
+                found.append((node.name or node.description, (box.x, box.y, box.width, box.height)))
+        return found
 
     def extents(self, name):
         component = self.control(name).queryComponent()

@@ -320,7 +320,7 @@ def typed_line(program, check):
 # The category buttons of the left row, left to right as they stand.
 LEFT_ROW = ["質量", "長さ", "面積", "体積", "時間", "力", "圧力", "熱量"]
 READING_ORDER = [
-    "単位の設定", "単位の変換", "クリヤ",
+    "単位の設定", "クリヤ", "単位の変換",
     "左辺の数値", "左辺の分子", "左辺の分母", "右辺の数値", "右辺の分子", "右辺の分母",
 ] + [f"{c}（左辺の単位）" for c in LEFT_ROW]
 
@@ -347,6 +347,62 @@ def tab_in_reading_order(program, check):
     expected_back = [f"{c}（左辺の単位）" for c in reversed(LEFT_ROW[-3:])]
     if back != expected_back:
         check.fail(f"Shift+Tab from 単位の設定 goes {back}, expected {expected_back}")
+
+
+def overlap(a, b):
+    ax, ay, aw, ah = a
+    bx, by, bw, bh = b
+    return ax < bx + bw and bx < ax + aw and ay < by + bh and by < ay + ah
+
+
+def hint_covers_nothing(program, check, text):
+    """The hint shows the text, is heard once, and covers no control that shows."""
+    try:
+        wait_until(lambda: program.showing("入力の注意") and program.label_text("入力の注意") == text, f"the hint {text}")
+    except StepFailed as e:
+        check.fail(str(e))
+        return
+    hint = program.extents("入力の注意")
+    for name, box in program.showing_controls(skip={"入力の注意"}):
+        if overlap(hint, box):
+            check.fail(f"the hint {text} at {hint} covers {name} at {box}")
+    program.pump_events()
+    heard = program.announced.count(text)
+    if heard != 1:
+        check.fail(f"a screen reader heard the hint {text} {heard} times, not once")
+
+
+def hints_cover_nothing(program, check):
+    """Each hint of the road shows in the hint line, covers no control and is heard once."""
+    wait_until(lambda: program.focused("単位の設定"), "the keyboard on 単位の設定 at the start")
+    tab_to(program, "単位の変換")
+    program.key("space")
+    wait_until(lambda: program.dialogs(), "the notice 単位が未設定です")
+    hint_covers_nothing(program, check, "左辺の分子か分母をクリックして単位を選んでください")
+    program.key("Return")
+    wait_until(lambda: not program.dialogs(), "the notice to close")
+    type_line(program, "5 kg/s")
+    tab_to(program, "左辺の数値")
+    program.key("F2")
+    wait_until(lambda: program.focused("左辺の数値の入力"), "F2 to open the value box")
+    program.type_text("12abc")
+    program.key("Return")
+    hint_covers_nothing(program, check, "数値ではありません「12abc」")
+    program.key("Escape")
+    check.hidden("左辺の数値の入力", "Escape closes the box")
+    program.key("ctrl+c")
+    hint_covers_nothing(program, check, "式をコピーしました")
+    tab_to(program, "クリヤ")
+    program.key("space")
+    hint_covers_nothing(program, check, "「単位の設定」で新しい式を始めます")
+
+
+def hints_cover_nothing_at_scale_2(program, check):
+    """At scale 2 too, each hint of the road covers no control and is heard once."""
+    hints_cover_nothing(program, check)
+
+
+hints_cover_nothing_at_scale_2.scale = 2
 
 
 def menu_by_keys(program, check):
@@ -462,6 +518,8 @@ STEPS = [
     enter_commits,
     escape_cancels,
     refused_value_hint,
+    hints_cover_nothing,
+    hints_cover_nothing_at_scale_2,
     press_action_opens_menu,
     keyboard_road,
     typed_line,

@@ -68,7 +68,7 @@ private slots:
             const QRect calculator(QPoint((screen.width() - main.width()) / 2, (screen.height() - main.height()) / 2),
                                    main);
             for (const QSize& size : windows) {
-                const QRect placed(besideMainWindow(calculator, size, room, gap), size);
+                const QRect placed(besideMainWindow(calculator, size, room, {}, gap), size);
                 const QString where = QStringLiteral("%1x%2 beside on %3x%4")
                                           .arg(size.width())
                                           .arg(size.height())
@@ -92,9 +92,13 @@ private slots:
         }
         // Right before left before below before above.
         const QRect calculator(700, 400, 478, 316);
-        QCOMPARE(besideMainWindow(calculator, QSize(300, 200), QRect(0, 0, 1920, 1080), gap), QPoint(1182, 400));
-        QCOMPARE(besideMainWindow(calculator, QSize(300, 200), QRect(0, 0, 1300, 1080), gap), QPoint(396, 400));
-        QCOMPARE(besideMainWindow(calculator, QSize(800, 200), QRect(0, 0, 1300, 1080), gap), QPoint(500, 720));
+        QCOMPARE(besideMainWindow(calculator, QSize(300, 200), QRect(0, 0, 1920, 1080), {}, gap), QPoint(1182, 400));
+        // A message box leaves 計算の内訳 on the right uncovered where the left has room.
+        const QRect breakdown(QPoint(1182, 400), QSize(300, 500));
+        QCOMPARE(besideMainWindow(calculator, QSize(300, 200), QRect(0, 0, 1920, 1080), {&breakdown, 1}, gap),
+                 QPoint(396, 400));
+        QCOMPARE(besideMainWindow(calculator, QSize(300, 200), QRect(0, 0, 1300, 1080), {}, gap), QPoint(396, 400));
+        QCOMPARE(besideMainWindow(calculator, QSize(800, 200), QRect(0, 0, 1300, 1080), {}, gap), QPoint(500, 720));
     }
 };
 

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include "breakdown_window.h"
@@ -128,7 +129,10 @@ private slots:
         QCOMPARE(copyAll->accessibleName(), QStringLiteral("内訳をコピー"));
         QApplication::clipboard()->clear();
         QTest::mouseClick(copyAll, Qt::LeftButton);
-        QCOMPARE(QApplication::clipboard()->text(), breakdown->text());
+        const QString copied = QApplication::clipboard()->text();
+        QVERIFY2(copied.startsWith(QStringLiteral("5 kg/sec = 661.386 lb/min\nkg → lb × 2.20462 (2204.62 ÷ 1000)\n")),
+                 qPrintable(copied));  // the equation first, then every line whole
+        QVERIFY(copied.contains(QStringLiteral("定義による値: 5 × 132.277357310927 = 661.386786554633\n")));
         // it follows the equation: after an undo the minutes are seconds again
         window.findChild<QAction*>(QStringLiteral("undo"))->trigger();
         QVERIFY(!breakdown->text().contains(QStringLiteral("min")));
@@ -144,7 +148,26 @@ private slots:
         window.dispatch(*findEventHandler("Label5_MouseDown"), 1);
         pressCategoryButton(window, "Command11");
         QVERIFY(chooseInOpenPopup(QStringLiteral("cm")));
-        QVERIFY(breakdown->text().contains(QStringLiteral("in: 表では 1 km = 39370 in、定義では 39370.1 in")));
+        QVERIFY(breakdown->text()
+                    .remove(QStringLiteral("\n  "))
+                    .contains(QStringLiteral("in: 表では 1 km = 39370 in、定義では 39370.1 in")));
+        // Long figures: lines break only before " = ", " × ", " ÷ " or a bracket, or after "、" or ": ",
+        // never inside a number, and every line fits the window.
+        run(window, "Label2_DblClick");
+        typeAndEnter(widget<QLineEdit>(window, "Text2"), QStringLiteral("1.23456789012345e-200"));
+        auto* view = breakdown->findChild<QTextBrowser*>(QStringLiteral("breakdownText"));
+        const QFontMetrics metrics(view->font());
+        const QStringList lines = breakdown->text().split(u'\n');
+        QVERIFY2(breakdown->text().contains(QStringLiteral("\n  ")), "no line long enough to break");
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QVERIFY2(metrics.horizontalAdvance(lines[i]) <= view->viewport()->width(), qPrintable(lines[i]));
+            if (!lines[i].startsWith(QStringLiteral("  "))) continue;
+            const QString piece = lines[i].mid(2);
+            const bool atOperator = piece.startsWith(u'=') || piece.startsWith(u'×') || piece.startsWith(u'÷') ||
+                                    piece.startsWith(u'(') || piece.startsWith(u'（');
+            const bool afterSeparator = lines[i - 1].endsWith(u'、') || lines[i - 1].endsWith(QStringLiteral(": "));
+            QVERIFY2(atOperator || afterSeparator, qPrintable(lines[i - 1] + QStringLiteral(" / ") + lines[i]));
+        }
     }
 
     void undoKeysReachTheWindowEvenFromAnOpenBox() {

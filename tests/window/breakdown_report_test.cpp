@@ -36,5 +36,17 @@ TEST(BreakdownReport, SaysWhyTheSidesDoNotPairAndShowsNoFigure) {
     EXPECT_EQ(breakdownReport(sides(tons, u"", picograms, u"")).reason, u"倍率が計算できる範囲を超えています");
 }
 
+TEST(BreakdownReport, WritesSmallDifferencesInPlainDecimalsAndSaysWhenABoxIsOpen) {
+    // 1 kg shown as 2.204622 lb lies 2.8e-7 under 1/0.45359237 lb.
+    const Equation e{true, {u"1", u"kg", u"", u"M", u""}, {u"2.204622", u"lb", u"", u"M", u""}};
+    const std::u16string text = breakdownReport(e).text();
+    EXPECT_NE(text.find(u"（定義による値との差 −0.000028 %）"), std::u16string::npos)
+        << std::string(text.begin(), text.end());
+    EXPECT_EQ(text.find(u"E-"), std::u16string::npos);
+    const BreakdownReport editing = breakdownReport(e, true);
+    EXPECT_TRUE(editing.text().starts_with(u"入力中の値はまだ反映されていません\n"));
+    EXPECT_TRUE(editing.copyText().starts_with(u"1 kg = 2.204622 lb\n入力中の値"));
+}
+
 }  // namespace
 }  // namespace quantivex

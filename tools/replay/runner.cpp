@@ -119,7 +119,7 @@ private:
         return (platform_.clipboard && *platform_.clipboard == fromUtf8(c.text)) || fail("clipboard = " + c.text, got);
     }
     bool step(const ExpectBreakdown& c) {
-        const BreakdownReport report = breakdownReport(readEquation(form_));
+        const BreakdownReport report = breakdownReport(session_);
         using Figure = ExpectBreakdown::Figure;
         const char* figure = c.figure == Figure::Factor ? "factor" : c.figure == Figure::Exact ? "exact" : "defined";
         const std::string wanted = std::string("breakdown ") + figure + " = " + c.expected;
@@ -134,7 +134,7 @@ private:
         return got == c.expected || fail(wanted, got);
     }
     bool step(const ExpectBreakdownContains& c) {
-        const std::u16string text = breakdownReport(readEquation(form_)).text();
+        const std::u16string text = breakdownReport(session_).text();
         const std::u16string wanted = fromUtf8(c.text);
         std::size_t start = 0;
         while (start <= text.size()) {
@@ -148,7 +148,7 @@ private:
         return fail("a line of the breakdown containing " + c.text, toUtf8(oneLine));
     }
     bool step(const ExpectNoBreakdown&) {
-        const BreakdownReport report = breakdownReport(readEquation(form_));
+        const BreakdownReport report = breakdownReport(session_);
         if (!report.paired || !report.exact) return true;
         return fail("no breakdown", "breakdown exact = " + toUtf8(significantText(*report.exact, 6)));
     }
