@@ -6,6 +6,7 @@
 
 #include "form1.h"
 #include "number_text.h"
+#include "value_text.h"
 
 namespace quantivex {
 
@@ -31,12 +32,6 @@ inline const std::u16string kOutOfRangeHint = u"結果が扱える範囲（約 2
 inline double checkedResult(double value) {
     if (!withinNormalRange(value)) throw OutOfRange();
     return value;
-}
-
-// A typed text as a message quotes it: a long paste is cut to its start.
-inline std::u16string shortened(std::u16string_view text) {
-    constexpr std::size_t kShown = 40;
-    return text.size() <= kShown ? std::u16string(text) : std::u16string(text.substr(0, kShown)) + u"…";
 }
 
 constexpr FractionSide opposite(FractionSide side) {

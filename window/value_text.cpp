@@ -1,6 +1,5 @@
 #include "value_text.h"
 
-#include "form1_impl.h"
 #include "number_text.h"
 
 namespace quantivex {

@@ -3,11 +3,18 @@
 // that says which.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace quantivex {
+
+// A typed text as a message quotes it: a long paste is cut to its start.
+inline std::u16string shortened(std::u16string_view text) {
+    constexpr std::size_t kShown = 40;
+    return text.size() <= kShown ? std::u16string(text) : std::u16string(text.substr(0, kShown)) + u"…";
+}
 
 // Why a typed value is refused, or nothing when it is taken. The empty text is
 // taken: it stands for 0, which the box then makes 1.
