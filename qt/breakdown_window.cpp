@@ -135,6 +135,8 @@ void BreakdownWindow::refresh(const BreakdownReport& report) {
     text_->document()->setTextWidth(text_->viewport()->width());
     text_->setFixedHeight(static_cast<int>(text_->document()->size().height()) + 4);
     adjustSize();
+    // Grown with a longer report, it stays wholly on the screen.
+    keepOnScreen(this, parentWidget());
 }
 
 QString BreakdownWindow::text() const {

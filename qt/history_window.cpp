@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
@@ -38,10 +39,18 @@ HistoryWindow::HistoryWindow(const HistoryTape& tape, std::function<void(std::si
     list_->installEventFilter(this);
     connect(list_, &QListWidget::itemActivated, this, [this] { restoreCurrent(); });
     copyTable_->setObjectName(QStringLiteral("historyCopyTable"));
+    // Wide enough for the confirmation too, so the button does not jump.
+    copyTable_->setMinimumWidth(copyTable_->fontMetrics().horizontalAdvance(QStringLiteral("表としてコピー")) + 24);
     copyTable_->setAccessibleDescription(QStringLiteral("すべての履歴を表計算に貼れる形でコピーします"));
     clear_->setObjectName(QStringLiteral("historyClear"));
     clear_->setAccessibleDescription(QStringLiteral("履歴をすべて消します"));
-    connect(copyTable_, &QPushButton::clicked, this, std::move(copyTable));
+    // Confirmed on the button itself, as the breakdown's コピー is: the clipboard shows nowhere.
+    connect(copyTable_, &QPushButton::clicked, this, [this, copyTable = std::move(copyTable)] {
+        copyTable();
+        copyTable_->setText(QStringLiteral("コピーしました"));
+        QTimer::singleShot(1500, copyTable_,
+                           [button = copyTable_] { button->setText(QStringLiteral("表としてコピー")); });
+    });
     connect(clear_, &QPushButton::clicked, this, std::move(clear));
 
     auto* layout = new QVBoxLayout(this);

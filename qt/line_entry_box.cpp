@@ -24,7 +24,6 @@ LineEntryBox::LineEntryBox(QWidget* clientArea, const QFont& font, std::function
     reading_->setObjectName(QStringLiteral("lineReading"));
     reading_->setFont(font);
     reading_->setTextFormat(Qt::PlainText);
-    reading_->setWordWrap(true);
     reading_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(edit_, &QLineEdit::textEdited, this, [this] {
         refused_ = false;
@@ -82,10 +81,13 @@ void LineEntryBox::placeIn(int top, int bottom) {
     const int left = kMargin;
     const int width = std::max(0, client->width() - 2 * kMargin);
     const int editHeight = edit_->sizeHint().height();
-    const int readingHeight = reading_->sizeHint().height();
+    // One line of its font, whatever it says: the line must not jump when a
+    // refusal replaces the reading.
+    const int readingHeight = reading_->fontMetrics().height() + 2;
     const int height = bottom - top - 2 * kMargin;
     if (height >= editHeight + readingHeight + kMargin) {
         // Two rows: the reading under the line.
+        reading_->setWordWrap(false);
         const int used = editHeight + kMargin + readingHeight;
         const int y = top + kMargin + std::max(0, (height - used) / 2);
         setGeometry(left, y, width, used);
@@ -94,6 +96,7 @@ void LineEntryBox::placeIn(int top, int bottom) {
     } else {
         // A low band (the guide texts show under the buttons): the reading
         // beside the line, over two rows where it needs them.
+        reading_->setWordWrap(true);
         const int rowHeight = std::max(editHeight, bottom - top - 2);
         setGeometry(left, top + std::max(0, (bottom - top - rowHeight) / 2), width, rowHeight);
         const int editWidth = width * 2 / 5;

@@ -79,7 +79,8 @@ QPoint besideMainWindow(const QRect& main, const QSize& size, const QRect& room,
 std::vector<QRect> otherWindows(const QWidget* window, const QWidget* mainWindow) {
     std::vector<QRect> frames;
     for (const QWidget* w : QApplication::topLevelWidgets()) {
-        if (w != window && w != mainWindow && w->isVisible() && w->isWindow() && !(w->windowFlags() & Qt::Popup)) {
+        if (w != window && w != mainWindow && w->isVisible() && w->isWindow() && w->windowType() != Qt::Popup &&
+            w->windowType() != Qt::ToolTip) {
             frames.push_back(w->frameGeometry());
         }
     }
@@ -139,6 +140,15 @@ private:
 };
 
 }  // namespace
+
+void keepOnScreen(QWidget* window, const QWidget* mainWindow) {
+    if (window == nullptr || mainWindow == nullptr || !window->isVisible()) return;
+    const QRect room = roomFor(mainWindow);
+    const QRect frame = window->frameGeometry();
+    if (!room.isValid() || room.contains(frame)) return;
+    const QPoint at = inside(frame.topLeft(), frame.size(), room);
+    if (at != frame.topLeft()) window->move(at);
+}
 
 void placeBeside(QWidget* window, const QWidget* mainWindow) {
     if (window == nullptr || mainWindow == nullptr) return;

@@ -38,6 +38,10 @@ QMargins frameOf(const QWidget* window);
 // The screen's available area where the main window is.
 QRect roomFor(const QWidget* mainWindow);
 
+// Moves a window that has grown back inside the screen's available area, if it
+// now runs past it; it stays where it is otherwise.
+void keepOnScreen(QWidget* window, const QWidget* mainWindow);
+
 // Moves a top-level window, at its present size, beside the main window. Its
 // frame is taken to be as thick as the main window's, since the window manager
 // draws it only once the window shows.

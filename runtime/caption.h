@@ -18,6 +18,23 @@ public:
     static constexpr std::size_t kInline = 24;
 
     CaptionText() = default;
+    // A copy takes the long text only where there is one: an empty string
+    // copied costs as much as the whole short text.
+    CaptionText(const CaptionText& other) : size_(other.size_), inline_(other.inline_) {
+        if (size_ > kInline) long_ = other.long_;
+    }
+    CaptionText& operator=(const CaptionText& other) {
+        size_ = other.size_;
+        inline_ = other.inline_;
+        if (size_ > kInline) {
+            long_ = other.long_;
+        } else {
+            long_.clear();
+        }
+        return *this;
+    }
+    CaptionText(CaptionText&&) noexcept = default;
+    CaptionText& operator=(CaptionText&&) noexcept = default;
     CaptionText(std::u16string_view text) { assign(text); }  // NOLINT: a caption takes any text as it is
     CaptionText(const char16_t* text) : CaptionText(std::u16string_view(text)) {}
     CaptionText(const std::u16string& text) : CaptionText(std::u16string_view(text)) {}

@@ -129,9 +129,11 @@ bool Session::type(TextBox& box, std::u16string text) {
 // window after clear, and the notice that no units are set.
 void Session::sayWhatNext(const ControlRow& button, bool unitsSet) {
     Platform& platform = form_.platform();
-    if (&button == rowOf(form_, form_.Command17)) {
+    const auto* member = std::get_if<CommandButton Form1State::*>(&button.member);
+    if (member == nullptr) return;
+    if (*member == &Form1State::Command17) {
         platform.showHint(form_.Command8, u"「単位の設定」で新しい式を始めます");
-    } else if (&button == rowOf(form_, form_.Command9) && !unitsSet) {
+    } else if (*member == &Form1State::Command9 && !unitsSet) {
         platform.showHint(form_.Label3, u"左辺の分子か分母をクリックして単位を選んでください");
     }
 }

@@ -9,7 +9,9 @@
 #include <QtTest>
 #include <algorithm>
 
+#include "breakdown_window.h"
 #include "help_window.h"
+#include "history_window.h"
 #include "placement.h"
 #include "qt_test_support.h"
 
@@ -54,6 +56,17 @@ private slots:
         QCOMPARE(help->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
         QTest::keyClick(help->browser(), Qt::Key_Escape);
         QVERIFY(!help->isVisible());
+
+        // 計算の内訳, then 計算の履歴: each beside the calculator, neither over the other.
+        run(window, "Command8_Click");
+        window.findChild<QAction*>(QStringLiteral("breakdown"))->trigger();
+        window.findChild<QAction*>(QStringLiteral("history"))->trigger();
+        QWidget* breakdown = window.breakdownWindow();
+        QWidget* history = window.historyWindow();
+        QVERIFY(breakdown != nullptr && history != nullptr && breakdown->isVisible() && history->isVisible());
+        QTRY_VERIFY2(!history->frameGeometry().intersects(breakdown->frameGeometry()),
+                     "the history covers the breakdown");
+        QVERIFY(history->screen()->availableGeometry().contains(history->frameGeometry()));
     }
 
     void besideTheCalculatorWhereverThereIsRoom() {

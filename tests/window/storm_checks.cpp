@@ -85,8 +85,14 @@ void Storm::checkRestore(const Input& in) {
 
 void Storm::checkSwap(const Equation& before) {
     const Equation after = readEquation(form());
-    const bool turned = after.left.value == before.right.value && after.left.units() == before.right.units() &&
-                        after.right.value == before.left.value && after.right.units() == before.left.units() &&
+    // The units as the window writes them: a person may have typed "・" where a pick writes "･".
+    auto units = [](const EquationSide& side) {
+        std::u16string text = side.units();
+        std::replace(text.begin(), text.end(), kWideUnitSeparator, kUnitSeparator);
+        return text;
+    };
+    const bool turned = after.left.value == before.right.value && units(after.left) == units(before.right) &&
+                        after.right.value == before.left.value && units(after.right) == units(before.left) &&
                         after.left.numeratorDims == before.right.numeratorDims &&
                         after.left.denominatorDims == before.right.denominatorDims;
     if (!turned) fail("the swap gave " + toUtf8(after.text()) + " from " + toUtf8(before.text()));
