@@ -63,7 +63,8 @@ private:
         if (request_.valueText.empty()) return true;
         const double v = leadingNumber(request_.valueText);
         result_.value = request_.side == FractionSide::Numerator ? v * *ratio : v / *ratio;
-        if (!withinNormalRange(result_.value)) {
+        // A value that is not 0 and comes out as 0 has fallen below every double.
+        if (!withinNormalRange(result_.value) || (v != 0 && result_.value == 0)) {
             result_.status = UnitChangeStatus::OutOfRange;
             return false;
         }

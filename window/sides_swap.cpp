@@ -37,7 +37,10 @@ struct Sides {
 };
 
 std::optional<Sides> completeSides(const Equation& e) {
-    if (!e.complete() || !parseNumberStrict(e.left.value) || !parseNumberStrict(e.right.value)) return std::nullopt;
+    // A value of 0 on the left would become 1: the values could not move as they are shown.
+    const auto left = parseNumberStrict(e.left.value);
+    const auto right = parseNumberStrict(e.right.value);
+    if (!e.complete() || !left || !right || *left == 0 || *right == 0) return std::nullopt;
     const auto ln = unitsOf(e.left.numerator), ld = unitsOf(e.left.denominator);
     const auto rn = unitsOf(e.right.numerator), rd = unitsOf(e.right.denominator);
     if (!ln || !ld || !rn || !rd || !pairs(*ln, *rn) || !pairs(*ld, *rd)) return std::nullopt;

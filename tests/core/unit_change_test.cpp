@@ -149,6 +149,10 @@ TEST(ChangeUnit, RefusesAResultOutsideTheRangeOfNormalDoubles) {
     Side below{FractionSide::Denominator, u"t", u"M", u"1.e-300"};
     EXPECT_EQ(below.pick(u"M", u"pg").status, UnitChangeStatus::OutOfRange);
     EXPECT_EQ(below.expression, u"t");
+    // Smaller still, the quotient rounds to 0 itself: no unit turns a quantity into nothing.
+    Side nothing{FractionSide::Denominator, u"t", u"M", u"1.e-306"};
+    EXPECT_EQ(nothing.pick(u"M", u"pg").status, UnitChangeStatus::OutOfRange);
+    EXPECT_EQ(nothing.value, u"1.e-306");
     // The smallest normal magnitudes themselves still convert.
     Side edge{FractionSide::Numerator, u"pg", u"M", u"2.3e-290"};
     EXPECT_EQ(edge.pick(u"M", u"t").status, UnitChangeStatus::Replaced);
