@@ -127,7 +127,7 @@ struct Timer {
 };
 
 // What a menu item is: its name and caption, fixed when the window is made.
-struct MenuItemSpec {
+struct MenuItemData {
     std::string_view name;
     std::u16string_view caption;  // "-" is a separator
 };
@@ -148,13 +148,13 @@ class MenuItems {
 public:
     static constexpr std::size_t kCapacity = 16;
     MenuItems() = default;
-    explicit MenuItems(std::span<const MenuItemSpec> specs) : specs_(specs.data()) {
-        if (specs.size() > kCapacity) throw std::length_error("more items than a menu holds");
-        size_ = static_cast<uint16_t>(specs.size());
+    explicit MenuItems(std::span<const MenuItemData> items) : items_(items.data()) {
+        if (items.size() > kCapacity) throw std::length_error("more items than a menu holds");
+        size_ = static_cast<uint16_t>(items.size());
     }
     std::size_t size() const { return size_; }
     MenuItem operator[](std::size_t i) const {
-        return {specs_[i].name, specs_[i].caption, !bit(hidden_, i), !bit(disabled_, i)};
+        return {items_[i].name, items_[i].caption, !bit(hidden_, i), !bit(disabled_, i)};
     }
     void setVisible(std::size_t i, bool visible) { set(hidden_, i, !visible); }
     void setEnabled(std::size_t i, bool enabled) { set(disabled_, i, !enabled); }
@@ -168,7 +168,7 @@ private:
         bits = on ? static_cast<uint16_t>(bits | mask) : static_cast<uint16_t>(bits & ~mask);
     }
 
-    const MenuItemSpec* specs_ = nullptr;  // the same table in every copy
+    const MenuItemData* items_ = nullptr;  // the same table in every copy
     uint16_t size_ = 0;
     uint16_t hidden_ = 0;
     uint16_t disabled_ = 0;

@@ -127,15 +127,15 @@ void createMenus(Form1State& form) {
         m.Visible = category == nullptr;
     }
     // Each menu's items, in one constant table for every copy of the window.
-    static const std::vector<std::vector<MenuItemSpec>> specs = [] {
-        std::vector<std::vector<MenuItemSpec>> all(menuRows().size());
+    static const std::vector<std::vector<MenuItemData>> itemData = [] {
+        std::vector<std::vector<MenuItemData>> all(menuRows().size());
         for (const MenuItemRow& item : menuItemRows()) {
             const auto menu = static_cast<std::size_t>(findMenuRow(item.menu) - menuRows().data());
             all[menu].push_back({item.name, item.caption});
         }
         return all;
     }();
-    for (std::size_t m = 0; m < menuRows().size(); ++m) (form.*menuRows()[m].member).items = MenuItems(specs[m]);
+    for (std::size_t m = 0; m < menuRows().size(); ++m) (form.*menuRows()[m].member).items = MenuItems(itemData[m]);
 }
 
 // The window as created, made once: every window after the first is a copy.
