@@ -40,4 +40,18 @@ struct Equation {
 
 Equation readEquation(const Form1State& form);
 
+// Where the workflow stands, as the eye tells it: the equation hidden at start
+// or after clear, its left units taking picks, or its right ones.
+enum class Phase { Start, Cleared, UnitsEntry, Converted, Other };
+Phase phaseOf(const Form1State& form);
+
+// Comparisons of what two windows show, without reading either into text
+// (each step compares two):
+// both values and all four unit expressions alike;
+bool sameEquationShown(const Form1State& a, const Form1State& b);
+// the right value and units alike;
+bool sameRightSide(const Form1State& a, const Form1State& b);
+// the right side the left one unconverted.
+bool rightCopiesLeft(const Form1State& form);
+
 }  // namespace quantivex

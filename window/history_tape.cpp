@@ -3,28 +3,6 @@
 #include "session.h"
 
 namespace quantivex {
-namespace {
-
-// What the history compares of the right side: its value and its units.
-bool sameRight(const Form1State& a, const Form1State& b) {
-    return a.Label1.Caption == b.Label1.Caption && a.Label5.Caption == b.Label5.Caption &&
-           a.Label6.Caption == b.Label6.Caption;
-}
-
-// The same equation as shown: both values and all four unit expressions.
-bool sameEquation(const Form1State& a, const Form1State& b) {
-    return sameRight(a, b) && a.Label2.Caption == b.Label2.Caption && a.Label3.Caption == b.Label3.Caption &&
-           a.Label4.Caption == b.Label4.Caption;
-}
-
-// The right side is the left one unconverted: nothing to remember.
-bool plainCopy(const Form1State& f) {
-    return f.Label1.Caption == f.Label2.Caption && f.Label5.Caption == f.Label3.Caption &&
-           f.Label6.Caption == f.Label4.Caption;
-}
-
-}  // namespace
-
 Equation HistoryTape::Entry::equation() const {
     return readEquation(*state);
 }
@@ -39,9 +17,9 @@ HistoryTape::~HistoryTape() {
 }
 
 void HistoryTape::heard(const Form1State& before, const Form1State& after) {
-    if (quiet_ || sameRight(before, after) || plainCopy(after)) return;
+    if (quiet_ || sameRightSide(before, after) || rightCopiesLeft(after)) return;
     if (after.LeftNumeratorDims.empty() && after.LeftDenominatorDims.empty()) return;
-    if (!entries_.empty() && sameEquation(*entries_.front().state, after)) return;
+    if (!entries_.empty() && sameEquationShown(*entries_.front().state, after)) return;
     entries_.push_front({std::make_shared<const Form1State>(after)});
     if (entries_.size() > kHistoryEntries) entries_.pop_back();
     ++revision_;

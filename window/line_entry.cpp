@@ -1,11 +1,9 @@
 #include "line_entry.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "catalogue.h"
 #include "equation_builder.h"
-#include "form1_impl.h"
 #include "number_text.h"
 #include "session.h"
 #include "typed_line.h"

@@ -53,9 +53,10 @@ void Session::dispatch(const EventHandler& event, int16_t button) {
     const bool opensEdit = !wasOpen && event.kind == EventKind::DblClick && onLabel;
     const bool step = mayBeStep(event);
     const StepHistory::State before = step || opensEdit ? history_.snapshot() : nullptr;
-    const bool unitsSet = !form_.LeftNumeratorDims.empty() || !form_.LeftDenominatorDims.empty();
+    const bool workflow = event.row != nullptr && event.row->role == Role::WorkflowButton;
+    const bool unitsSet = workflow && (!form_.LeftNumeratorDims.empty() || !form_.LeftDenominatorDims.empty());
     event.run(form_, button);
-    if (event.row != nullptr && event.row->role == Role::WorkflowButton) sayWhatNext(*event.row, unitsSet);
+    if (workflow) sayWhatNext(*event.row, unitsSet);
     if (const Menu* menu = form_.platform().takePopupRequest()) popup_ = menu;
     const bool isOpenNow = anyEditOpen(form_);
     if (event.kind == EventKind::Click && wasOpen && !isOpenNow && onLabel) {

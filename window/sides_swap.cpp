@@ -50,9 +50,7 @@ std::optional<Sides> completeSides(const Equation& e) {
 // Units entry is over, the right side takes changes, nothing is open.
 bool convertPhase(const Session& session) {
     const Form1& f = session.form();
-    auto takesChanges = [](const Label& l) { return l.BackColor == kLightCyan || l.BackColor == kSkyBlue; };
-    return f.Label2.Visible && f.Label3.BackColor == kSilver && f.Label4.BackColor == kSilver &&
-           (takesChanges(f.Label5) || takesChanges(f.Label6)) && !anyEditOpen(f) && session.openPopup() == nullptr;
+    return phaseOf(f) == Phase::Converted && !anyEditOpen(f) && session.openPopup() == nullptr;
 }
 
 }  // namespace

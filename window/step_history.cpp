@@ -2,34 +2,14 @@
 
 #include <algorithm>
 
+#include "equation.h"
+
 namespace quantivex {
-namespace {
-
-// Where the workflow stands, as the eye tells it: the equation hidden at start
-// or after clear, its left units taking picks, or its right ones.
-enum class Phase { Start, Cleared, UnitsEntry, Converted, Other };
-
-bool takesPicks(const Label& l) {
-    return l.BackColor == kLightCyan || l.BackColor == kSkyBlue;
-}
-
-Phase phaseOf(const Form1State& f) {
-    if (!f.Label2.Visible) return f.DefaultValuePending == 1 ? Phase::Cleared : Phase::Start;
-    if (takesPicks(f.Label5) || takesPicks(f.Label6)) return Phase::Converted;
-    if (takesPicks(f.Label3) || takesPicks(f.Label4)) return Phase::UnitsEntry;
-    return Phase::Other;  // a value edit colours the labels otherwise
-}
-
-}  // namespace
-
 // A change of a value or a unit, or of the phase: what a person looks for.
 // Choosing where the next picks go (a label's colour, a row of buttons) is no
 // step, so undo never spends itself on a selection alone.
 bool isStep(const Form1State& before, const Form1State& after) {
-    return before.Label1.Caption != after.Label1.Caption || before.Label2.Caption != after.Label2.Caption ||
-           before.Label3.Caption != after.Label3.Caption || before.Label4.Caption != after.Label4.Caption ||
-           before.Label5.Caption != after.Label5.Caption || before.Label6.Caption != after.Label6.Caption ||
-           phaseOf(before) != phaseOf(after);
+    return !sameEquationShown(before, after) || phaseOf(before) != phaseOf(after);
 }
 
 void StepHistory::push(Moment moment, const Form1State& before) {
