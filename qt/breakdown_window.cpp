@@ -3,11 +3,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -57,7 +55,7 @@ constexpr int kLeastTextWidth = 300;
 }  // namespace
 
 BreakdownWindow::BreakdownWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), text_(new QTextBrowser(this)), copy_(new QPushButton(kCopyCaption, this)) {
+    : SideWindow(parent), text_(new QTextBrowser(this)), copy_(new CopyButton(kCopyCaption, this)) {
     setWindowTitle(QStringLiteral("計算の内訳"));
     setObjectName(QStringLiteral("breakdown"));
     auto* layout = new QVBoxLayout(this);
@@ -87,15 +85,12 @@ BreakdownWindow::BreakdownWindow(QWidget* parent)
     copy_->setAccessibleName(QStringLiteral("内訳をコピー"));
     copy_->setAccessibleDescription(QStringLiteral("計算の内訳の全文をクリップボードに入れます"));
     copy_->setFont(toQFont({u"ＭＳ Ｐゴシック", 9}));
-    // Wide enough for the confirmation too, so the button does not jump.
-    copy_->setMinimumWidth(copy_->fontMetrics().horizontalAdvance(QStringLiteral("コピーしました")) + 24);
     connect(copy_, &QPushButton::clicked, this, &BreakdownWindow::copyText);
 }
 
 void BreakdownWindow::copyText() {
     QGuiApplication::clipboard()->setText(copyText_);
-    copy_->setText(QStringLiteral("コピーしました"));
-    QTimer::singleShot(1500, copy_, [button = copy_] { button->setText(kCopyCaption); });
+    copy_->confirm();
 }
 
 void BreakdownWindow::show(const BreakdownReport& report, const QWidget* beside) {
@@ -141,14 +136,6 @@ void BreakdownWindow::refresh(const BreakdownReport& report) {
 
 QString BreakdownWindow::text() const {
     return text_->toPlainText();
-}
-
-void BreakdownWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 }  // namespace quantivex

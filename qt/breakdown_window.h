@@ -3,16 +3,15 @@
 // copies the whole of it.
 #pragma once
 
-#include <QWidget>
+#include "side_window.h"
 
-class QPushButton;
 class QTextBrowser;
 
 namespace quantivex {
 
 struct BreakdownReport;
 
-class BreakdownWindow : public QWidget {
+class BreakdownWindow : public SideWindow {
     Q_OBJECT
 public:
     explicit BreakdownWindow(QWidget* parent = nullptr);
@@ -22,14 +21,11 @@ public:
     // The report as shown, laid out to the window's width.
     QString text() const;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void copyText();
 
     QTextBrowser* text_;
-    QPushButton* copy_;
+    CopyButton* copy_;
     QString copyText_;  // the equation, then the report, as コピー copies it
 };
 

@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
@@ -13,22 +12,13 @@
 
 namespace quantivex {
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+HelpWindow::HelpWindow(QWidget* parent) : SideWindow(parent), browser_(new QTextBrowser(this)) {
     setWindowTitle(QStringLiteral("QUANTIVEX ヘルプ"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     browser_->setOpenExternalLinks(false);
-}
-
-void HelpWindow::keyPressEvent(QKeyEvent* event) {
-    // Escape closes the help as it closes any viewer window; the browser passes it on.
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 QString HelpWindow::resourceFor(const QString& file) {

@@ -2,13 +2,13 @@
 // help document.
 #pragma once
 
-#include <QWidget>
+#include "side_window.h"
 
 class QTextBrowser;
 
 namespace quantivex {
 
-class HelpWindow : public QWidget {
+class HelpWindow : public SideWindow {
     Q_OBJECT
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
@@ -21,9 +21,6 @@ public:
 
     // Where the bundled document for a bare help-file name lives.
     static QString resourceFor(const QString& file);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QTextBrowser* browser_;

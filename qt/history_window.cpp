@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
@@ -19,11 +18,11 @@ namespace quantivex {
 
 HistoryWindow::HistoryWindow(const HistoryTape& tape, std::function<void(std::size_t)> restore,
                              std::function<void()> copyTable, std::function<void()> clear, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : SideWindow(parent),
       tape_(tape),
       restore_(std::move(restore)),
       list_(new QListWidget(this)),
-      copyTable_(new QPushButton(QStringLiteral("表としてコピー"), this)),
+      copyTable_(new CopyButton(QStringLiteral("表としてコピー"), this)),
       clear_(new QPushButton(QStringLiteral("消去"), this)) {
     setWindowTitle(QStringLiteral("計算の履歴"));
     setObjectName(QStringLiteral("history"));
@@ -39,17 +38,12 @@ HistoryWindow::HistoryWindow(const HistoryTape& tape, std::function<void(std::si
     list_->installEventFilter(this);
     connect(list_, &QListWidget::itemActivated, this, [this] { restoreCurrent(); });
     copyTable_->setObjectName(QStringLiteral("historyCopyTable"));
-    // Wide enough for the confirmation too, so the button does not jump.
-    copyTable_->setMinimumWidth(copyTable_->fontMetrics().horizontalAdvance(QStringLiteral("表としてコピー")) + 24);
     copyTable_->setAccessibleDescription(QStringLiteral("すべての履歴を表計算に貼れる形でコピーします"));
     clear_->setObjectName(QStringLiteral("historyClear"));
     clear_->setAccessibleDescription(QStringLiteral("履歴をすべて消します"));
-    // Confirmed on the button itself, as the breakdown's コピー is: the clipboard shows nowhere.
     connect(copyTable_, &QPushButton::clicked, this, [this, copyTable = std::move(copyTable)] {
         copyTable();
-        copyTable_->setText(QStringLiteral("コピーしました"));
-        QTimer::singleShot(1500, copyTable_,
-                           [button = copyTable_] { button->setText(QStringLiteral("表としてコピー")); });
+        copyTable_->confirm();
     });
     connect(clear_, &QPushButton::clicked, this, std::move(clear));
 
@@ -117,14 +111,6 @@ bool HistoryWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void HistoryWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 }  // namespace quantivex

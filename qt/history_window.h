@@ -4,8 +4,8 @@
 // them all as a table and 消去 empties the list.
 #pragma once
 
-#include <QWidget>
 #include <functional>
+#include "side_window.h"
 
 class QListWidget;
 class QPushButton;
@@ -14,7 +14,7 @@ namespace quantivex {
 
 class HistoryTape;
 
-class HistoryWindow : public QWidget {
+class HistoryWindow : public SideWindow {
     Q_OBJECT
 public:
     // `restore` restores an entry (0 the newest) through the main window, which
@@ -29,7 +29,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void restoreCurrent();
@@ -38,7 +37,7 @@ private:
     const HistoryTape& tape_;
     std::function<void(std::size_t)> restore_;
     QListWidget* list_;
-    QPushButton* copyTable_;
+    CopyButton* copyTable_;
     QPushButton* clear_;
     unsigned shownRevision_ = ~0u;
 };
