@@ -147,7 +147,6 @@ FractionRead readFraction(const Word& word) {
         }
         std::size_t length = slashNameAt(s.substr(i));
         if (length == 0) {
-            length = 0;
             while (i + length < s.size() && !isProductSign(s[i + length]) && s[i + length] != u'/') ++length;
         }
         const std::u16string_view name = s.substr(i, length);

@@ -54,15 +54,11 @@ public:
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
     void clear() { assign({}); }
-    char16_t back() const { return view().back(); }
 
     friend bool operator==(const CaptionText& a, const CaptionText& b) { return a.view() == b.view(); }
     friend bool operator==(const CaptionText& a, std::u16string_view b) { return a.view() == b; }
     friend bool operator==(const CaptionText& a, const char16_t* b) { return a.view() == std::u16string_view(b); }
     friend std::u16string operator+(const CaptionText& a, std::u16string_view b) { return a.str().append(b); }
-    friend std::u16string operator+(std::u16string_view a, const CaptionText& b) {
-        return std::u16string(a).append(b.view());
-    }
 
 private:
     void assign(std::u16string_view text) {
