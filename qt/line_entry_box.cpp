@@ -25,10 +25,7 @@ LineEntryBox::LineEntryBox(QWidget* clientArea, const QFont& font, std::function
     reading_->setFont(font);
     reading_->setTextFormat(Qt::PlainText);
     reading_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    connect(edit_, &QLineEdit::textEdited, this, [this] {
-        refused_ = false;
-        showReading();
-    });
+    connect(edit_, &QLineEdit::textEdited, this, [this] { showReading(); });
     hide();
 }
 
@@ -36,7 +33,6 @@ void LineEntryBox::open(const QString& text) {
     QWidget* focus = QApplication::focusWidget();
     if (!isVisible()) focusBefore_ = focus != nullptr && focus != edit_ ? focus : nullptr;
     edit_->setText(text);
-    refused_ = false;
     showReading();
     show();
     raise();
@@ -57,7 +53,6 @@ void LineEntryBox::close() {
 }
 
 void LineEntryBox::refuse(const QString& why, int caret) {
-    refused_ = true;
     QPalette p = reading_->palette();
     p.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x00));
     reading_->setPalette(p);

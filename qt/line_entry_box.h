@@ -43,7 +43,6 @@ private:
     QLabel* reading_;
     std::function<QString(const QString&)> readingOf_;
     QWidget* focusBefore_ = nullptr;
-    bool refused_ = false;
 };
 
 }  // namespace quantivex
